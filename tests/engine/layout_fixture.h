@@ -44,6 +44,8 @@ std::vector<std::string> OutputLines(const ConversionResult& result);
 void ExpectPicture(int line, const ConversionResult& result, const std::vector<std::string>& expected);
 #define EXPECT_PICTURE(result, ...) ExpectPicture(__LINE__, result, __VA_ARGS__)
 
+std::string Readable(const std::string& sjis);
+
 // A fresh grid with the given rows written from column 0, for tests of
 // single drawing steps.
 void FillGrid(TextGrid& grid, const std::vector<std::string>& rows);
