@@ -2,6 +2,7 @@
 
 #include "capture_state.h"
 #include "extent.h"
+#include "layout_tag.h"
 #include "rules.h"
 #include "sjis.h"
 #include "text_grid.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-const std::string kDropDownMarker = "│▼";
+const std::string kDropDownMarker = "\x84\xA0\x81\xA5";  // │▼
 
 void PutString(TextGrid& grid, int64_t row, int64_t col, const std::string& text, int64_t length)
 {
@@ -155,22 +156,29 @@ void DrawItemText(TextGrid& grid, int i)
         return;
     }
     int64_t labelEnd = 0;
-    if (HasClassName(item, "Style")) {
-        // The window frame writes the caption buttons.
-    } else if (HasClassName(item, "ComboBox")) {
+    switch (LayoutTagOf(item)) {
+    case LayoutTag::Style:
+        break;  // the window frame writes the caption buttons
+    case LayoutTag::ComboBox:
         DrawComboBox(grid, text);
-    } else if (HasClassName(item, "StatusBar")) {
+        break;
+    case LayoutTag::StatusBar:
         DrawStatusBar(grid, text);
-    } else if (HasClassName(item, "TabControl")) {
+        break;
+    case LayoutTag::TabControl:
         PutString(grid, CurRow, CurCol, text, CurTextWidth);
         if (item.shape == 'W')
             DecorateTabStrip(grid);
-    } else if (HasClassName(item, "LINE")) {
+        break;
+    case LayoutTag::Line:
         PutString(grid, CurRow, CurCol, text, CurTextWidth);
-    } else if (HasClassName(item, "GroupBox")) {
+        break;
+    case LayoutTag::GroupBox:
         DrawGroupCaption(grid, text);
-    } else {
+        break;
+    default:
         labelEnd = DrawLabel(grid, text);
+        break;
     }
     RaiseTo(GridCols, int64_t{CurCol} + CurTextWidth);
     // A label with leading spaces ends further right than CurCol + its width.

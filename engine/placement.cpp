@@ -2,6 +2,7 @@
 
 #include "capture_state.h"
 #include "extent.h"
+#include "layout_tag.h"
 #include "rules.h"
 #include "text_grid.h"
 
@@ -52,13 +53,14 @@ void DrawRectangle(TextGrid& grid, const CaptureItem& item, int64_t x0, int64_t 
 {
     int64_t right = int64_t{item.rect.right} - 2;
     int64_t bottom = int64_t{item.rect.bottom} - 2;
-    if (HasClassName(item, "ProgressBar")) {
+    LayoutTag tag = LayoutTagOf(item);
+    if (tag == LayoutTag::ProgressBar) {
         if (item.shape == 'Y')
             bottom = y0 + 1;
         else
             right = x0 + 2;
     }
-    if (HasClassName(item, "ComboBox"))
+    if (tag == LayoutTag::ComboBox)
         bottom = y0 + 1;
     int64_t e = DrawBox(grid, x0, y0 - 1, right, bottom, y0);
     RaiseTo(GridCols, e);
@@ -180,7 +182,8 @@ void DrawItemFrame(TextGrid& grid, int i)
 void PlaceInBlock(int i)
 {
     const CaptureItem& item = ItemTable[i];
-    if (HasClassName(item, "SysTreeView32")) {
+    switch (LayoutTagOf(item)) {
+    case LayoutTag::TreeView:
         if (item.kind == 'B' || item.kind == 'I') {
             BlockCol = CurCol;
             BlockRow = CurRow;
@@ -188,7 +191,8 @@ void PlaceInBlock(int i)
             CurCol = BlockCol;
             CurRow = BlockRow++;
         }
-    } else if (HasClassName(item, "SysListView32")) {
+        break;
+    case LayoutTag::ListView:
         if (item.kind == 'B') {
             BlockCol = CurCol;
             BlockRow = CurRow + 1;
@@ -197,7 +201,8 @@ void PlaceInBlock(int i)
             CurCol = BlockCol;
             CurRow = BlockRow;
         }
-    } else if (HasClassName(item, "ListBox")) {
+        break;
+    case LayoutTag::ListBox:
         if (item.kind == 'B') {
             BlockCol = CurCol;
             BlockRow = CurRow;
@@ -205,7 +210,11 @@ void PlaceInBlock(int i)
             CurCol = BlockCol;
             CurRow = BlockRow++;
         }
-    } else if (HasClassName(item, "Button")) {
+        break;
+    case LayoutTag::Button:
         CurRow = static_cast<int32_t>((int64_t{item.rect.bottom} - 2 + item.rect.top) / 2);
+        break;
+    default:
+        break;
     }
 }

@@ -2,61 +2,61 @@
 
 #include "text_grid.h"
 
-#include <cstring>
 
 namespace {
 
 enum Arm : unsigned { kUp = 1, kDown = 2, kLeft = 4, kRight = 8 };
 
-struct ThinRule {
-    const char* piece;
-    unsigned arms;
+// The thin rules are the consecutive characters 0x84 0x9F to 0x84 0xA9:
+// ─ │ ┌ ┐ ┘ └ ├ ┬ ┤ ┴ ┼.  Every union of their arm sets is one of them.
+constexpr unsigned char kFirstThinTrail = 0x9F;
+constexpr unsigned kArmsByTrail[] = {
+    kLeft | kRight,                  // ─
+    kUp | kDown,                     // │
+    kRight | kDown,                  // ┌
+    kLeft | kDown,                   // ┐
+    kUp | kLeft,                     // ┘
+    kUp | kRight,                    // └
+    kUp | kDown | kRight,            // ├
+    kLeft | kRight | kDown,          // ┬
+    kUp | kDown | kLeft,             // ┤
+    kLeft | kRight | kUp,            // ┴
+    kUp | kDown | kLeft | kRight,    // ┼
 };
+constexpr unsigned kThinRuleCount = sizeof kArmsByTrail / sizeof kArmsByTrail[0];
 
-// Every union of these arm sets is again one of them.
-constexpr ThinRule kThinRules[] = {
-    {Rule::kHorizontal, kLeft | kRight},
-    {Rule::kVertical, kUp | kDown},
-    {Rule::kTopLeft, kRight | kDown},
-    {Rule::kTopRight, kLeft | kDown},
-    {Rule::kBottomLeft, kUp | kRight},
-    {Rule::kBottomRight, kUp | kLeft},
-    {Rule::kTeeRight, kUp | kDown | kRight},
-    {Rule::kTeeLeft, kUp | kDown | kLeft},
-    {Rule::kTeeDown, kLeft | kRight | kDown},
-    {Rule::kTeeUp, kLeft | kRight | kUp},
-    {Rule::kCross, kUp | kDown | kLeft | kRight},
-};
-
-unsigned ArmsOf(const char* cell)
+// 0 for anything that is not a thin rule.
+unsigned ArmsOf(unsigned char lead, unsigned char trail)
 {
-    for (const ThinRule& rule : kThinRules)
-        if (cell[0] == rule.piece[0] && cell[1] == rule.piece[1])
-            return rule.arms;
-    return 0;
+    unsigned index = static_cast<unsigned>(trail - kFirstThinTrail);
+    return lead == kRuleLeadByte && index < kThinRuleCount ? kArmsByTrail[index] : 0;
 }
 
-const char* RuleWithArms(unsigned arms)
-{
-    for (const ThinRule& rule : kThinRules)
-        if (rule.arms == arms)
-            return rule.piece;
-    return nullptr;
-}
+// The thin rule for each set of arms, 0 where no rule has exactly these arms.
+struct TrailTable {
+    unsigned char trail[16] = {};
+    constexpr TrailTable()
+    {
+        for (unsigned i = 0; i < kThinRuleCount; ++i)
+            trail[kArmsByTrail[i]] = static_cast<unsigned char>(kFirstThinTrail + i);
+    }
+};
+constexpr TrailTable kTrailByArms;
 
 }  // namespace
 
 void MergeRule(TextGrid& grid, int64_t row, int64_t col, const char* piece)
 {
-    if (!TextGrid::Contains(row, col) || !TextGrid::Contains(row, col + 1))
+    if (!TextGrid::ContainsPiece(row, col))
         return;
-    char old[2] = {static_cast<char>(grid.ByteAt(row, col)), static_cast<char>(grid.ByteAt(row, col + 1))};
-    if ((old[0] == ' ' && old[1] == ' ') || std::memcmp(old, kFullWidthSpace, 2) == 0) {
-        grid.PutPiece(row, col, piece);
+    char* cell = grid.Row(static_cast<int>(row)) + col;
+    if ((cell[0] == ' ' && cell[1] == ' ') || (cell[0] == kFullWidthSpace[0] && cell[1] == kFullWidthSpace[1])) {
+        cell[0] = piece[0];
+        cell[1] = piece[1];
         return;
     }
-    unsigned oldArms = ArmsOf(old);
-    if (oldArms == 0)
-        return;
-    grid.PutPiece(row, col, RuleWithArms(oldArms | ArmsOf(piece)));
+    unsigned oldArms = ArmsOf(static_cast<unsigned char>(cell[0]), static_cast<unsigned char>(cell[1]));
+    if (oldArms != 0)
+        cell[1] = static_cast<char>(
+            kTrailByArms.trail[oldArms | ArmsOf(static_cast<unsigned char>(piece[0]), static_cast<unsigned char>(piece[1]))]);
 }

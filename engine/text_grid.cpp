@@ -17,23 +17,6 @@ void TextGrid::Clear()
     }
 }
 
-bool TextGrid::HoldsPiece(int64_t row, int64_t col, const char* piece) const
-{
-    if (!Contains(row, col) || !Contains(row, col + 1))
-        return false;
-    const char* cell = &cells_[row * kRowBytes + col];
-    return cell[0] == piece[0] && cell[1] == piece[1];
-}
-
-void TextGrid::PutPiece(int64_t row, int64_t col, const char* piece)
-{
-    if (!Contains(row, col) || !Contains(row, col + 1))
-        return;
-    char* cell = &cells_[row * kRowBytes + col];
-    cell[0] = piece[0];
-    cell[1] = piece[1];
-}
-
 void TextGrid::PutText(int64_t row, int64_t col, const char* bytes, size_t length)
 {
     if (row < 0 || row >= kRows)

@@ -31,12 +31,30 @@ public:
         return Contains(row, col) ? static_cast<unsigned char>(cells_[row * kRowBytes + col]) : 0;
     }
 
+    static bool ContainsPiece(int64_t row, int64_t col)
+    {
+        return row >= 0 && row < kRows && col >= 0 && col + 1 < kCols;
+    }
+
     // True when the two bytes at (row, col) are the two-byte piece; false when
     // either lies outside the grid.
-    bool HoldsPiece(int64_t row, int64_t col, const char* piece) const;
+    bool HoldsPiece(int64_t row, int64_t col, const char* piece) const
+    {
+        if (!ContainsPiece(row, col))
+            return false;
+        const char* cell = &cells_[row * kRowBytes + col];
+        return cell[0] == piece[0] && cell[1] == piece[1];
+    }
 
     // Writes a two-byte piece only when both of its cells are inside.
-    void PutPiece(int64_t row, int64_t col, const char* piece);
+    void PutPiece(int64_t row, int64_t col, const char* piece)
+    {
+        if (!ContainsPiece(row, col))
+            return;
+        char* cell = &cells_[row * kRowBytes + col];
+        cell[0] = piece[0];
+        cell[1] = piece[1];
+    }
 
     // Writes bytes one by one, dropping those outside the grid.
     void PutText(int64_t row, int64_t col, const char* bytes, size_t length);

@@ -65,7 +65,7 @@ void DrawStatusRuleAt(TextGrid& grid, int64_t x)
         grid.PutPiece(ruleRow, x, Rule::kTeeDown);
         grid.PutPiece(GridRows, x, HeavyRule::kHorizontalBranchUp);
     } else if (grid.HoldsPiece(textRow, x - 1, Rule::kVertical)) {
-        static const char kMovedDivider[] = " │";
+        static const char kMovedDivider[] = " \x84\xA0";  // │
         grid.PutPiece(ruleRow, x, Rule::kTeeDown);
         grid.PutText(textRow, x - 1, kMovedDivider, 3);
         grid.PutPiece(GridRows, x, HeavyRule::kHorizontalBranchUp);

@@ -4,4 +4,4 @@ set -euo pipefail
 fuzzer=$1 corpus=$2 seeds=$3
 mkdir -p "$corpus"
 cp "$seeds"/*.json "$corpus"/ 2>/dev/null || true
-exec "$fuzzer" -seed=1 -runs=200000 -max_total_time=30 -max_len=4096 -timeout=10 "$corpus"
+exec "$fuzzer" -seed=1 -runs=200000 -max_total_time=20 -max_len=4096 -timeout=10 "$corpus"
