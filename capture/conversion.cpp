@@ -1,0 +1,154 @@
+#include "conversion.h"
+
+#include "capture_state.h"
+#include "messages.h"
+#include "walker.h"
+#include "window_text.h"
+
+#include <string>
+#include <utility>
+
+const char kNoTargetMessage[] = "有効な画面ではありません。";
+const char kItemLimitMessage[] = "最大取得可能件数を超えました！";
+
+namespace {
+
+constexpr LONG kContextHelpStyle = 0x2000;  // DS_CONTEXTHELP
+
+// The engine reports a full table through a plain function; this routes it
+// to the reporter of the running capture.
+CaptureReporter* activeReporter;
+
+void ReportItemLimit()
+{
+    if (activeReporter)
+        activeReporter->ItemLimitReached();
+}
+
+class ActiveReporter {
+public:
+    explicit ActiveReporter(CaptureReporter& reporter)
+    {
+        activeReporter = &reporter;
+        SetItemLimitNotifier(ReportItemLimit);
+    }
+    ~ActiveReporter()
+    {
+        SetItemLimitNotifier(nullptr);
+        activeReporter = nullptr;
+    }
+    ActiveReporter(const ActiveReporter&) = delete;
+    ActiveReporter& operator=(const ActiveReporter&) = delete;
+};
+
+HWND TopLevelAncestor(HWND window)
+{
+    while (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) {
+        HWND parent = GetParent(window);
+        if (!parent)
+            break;
+        window = parent;
+    }
+    return window;
+}
+
+// Fields the layout does not read are set all the same, so that a capture
+// dump never carries what an earlier conversion left in the table.
+CaptureItem& AddRecord(const char* className, std::string text)
+{
+    CaptureItem& item = ItemTable[ItemCount++];
+    item.text = std::move(text);
+    item.rect = {};
+    SetClassName(item, className);
+    item.kind = ' ';
+    item.shape = ' ';
+    return item;
+}
+
+ItemRect WindowRect(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+std::string CaptionLetters(HWND window)
+{
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    std::string letters;
+    if (style & kContextHelpStyle)
+        letters += "？";
+    if (style & WS_MINIMIZEBOX)
+        letters += "＿";
+    if (style & WS_MAXIMIZEBOX)
+        letters += "□";
+    if ((style & WS_CAPTION) == WS_CAPTION)
+        letters += "Ｘ";
+    return letters;
+}
+
+std::string MenuLabel(HMENU menu, UINT position)
+{
+    const int length = GetMenuStringA(menu, position, nullptr, 0, MF_BYPOSITION);
+    if (length <= 0)
+        return {};
+    std::string label(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetMenuStringA(menu, position, &label[0], length + 1, MF_BYPOSITION);
+    label.resize(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
+    return label;
+}
+
+// The labels up to the first empty one, each followed by two spaces.
+std::string MenuBarLabels(HMENU menu)
+{
+    std::string labels;
+    for (UINT position = 0;; ++position) {
+        const std::string label = MenuLabel(menu, position);
+        if (label.empty())
+            return labels;
+        labels += label + "  ";
+    }
+}
+
+// Records 0 and 1: the window with its title, and its caption buttons.
+void RecordWindow(HWND window)
+{
+    const ItemRect rect = WindowRect(window);
+    char className[kClassNameSize];
+    GetClassNameA(window, className, kClassNameSize);
+    AddRecord(className, WindowTitle(window)).rect = rect;
+    AddRecord("Style", CaptionLetters(window)).rect = rect;
+}
+
+void RecordMenuBar(HWND window)
+{
+    HMENU menu = GetMenu(window);
+    if (!menu)
+        return;
+    AddRecord("Menu", MenuBarLabels(menu)).kind = 'M';
+}
+
+}  // namespace
+
+bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter)
+{
+    if (!dropped || !IsWindow(dropped)) {
+        reporter.NoTarget();
+        return false;
+    }
+    ForgetSilentThreads();
+    CaptureMode = TopLevelAncestor(dropped) == dropped ? 'O' : 'K';
+    BeginCapture();
+    if (CaptureMode == 'O') {
+        RecordWindow(dropped);
+        RecordMenuBar(dropped);
+    }
+    ListRightEdge = 0;
+    {
+        const ActiveReporter active(reporter);
+        WalkChildren(dropped, 0);
+    }
+    reporter.Captured();
+    *out = LayOutItems();
+    return true;
+}

@@ -1,0 +1,32 @@
+// One conversion of a window, shared by the main frame and the console
+// tool: capture into the item table, then layout.
+#pragma once
+
+#include "layout.h"
+
+#include <windows.h>
+
+// The two messages a conversion may have for the user (Shift-JIS).
+extern const char kNoTargetMessage[];   // "有効な画面ではありません。"
+extern const char kItemLimitMessage[];  // "最大取得可能件数を超えました！"
+
+// Delivers those messages: a message box in the program, a line on stderr in
+// the console tool.
+class CaptureReporter {
+public:
+    virtual ~CaptureReporter() = default;
+    // There is no window to convert; nothing has changed.
+    virtual void NoTarget() = 0;
+    // The item table is full; the conversion goes on with what it holds.
+    virtual void ItemLimitReached() = 0;
+    // The walk has ended and the layout has not yet changed the table: the
+    // point at which a capture dump is taken.
+    virtual void Captured() {}
+};
+
+// Converts `dropped` into *out.  The window whose top-level ancestor (by
+// WS_CHILD and GetParent) is itself is converted whole (mode 'O'): its title,
+// caption-button letters ("Style") and menu bar ("Menu") are recorded before
+// the walk.  Any other window is converted as a single control (mode 'K').
+// False, after reporter.NoTarget(), when `dropped` names no window.
+bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter);

@@ -1,0 +1,202 @@
+#include "text_controls.h"
+
+#include "messages.h"
+#include "records.h"
+#include "window_text.h"
+#include "wrap_text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr int kSmallFrameHeight = 21;  // pixels; lower framed edits get a small box
+constexpr int kComboMarkColumns = 4;
+
+// Owner-drawn lists without strings answer a text request with their item
+// data; their entries are shown empty.
+bool HasListStrings(HWND hwnd)
+{
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    return !(style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) || (style & LBS_HASSTRINGS);
+}
+
+bool HasComboStrings(HWND hwnd)
+{
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    return !(style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) || (style & CBS_HASSTRINGS);
+}
+
+std::string ToAnsi(const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
+    return text;
+}
+
+// Fills a buffer of length + 1 characters; false when the control reports
+// an error (a negative answer) for the length or the text.
+template <class Char, class GetText>
+bool ReadIntoFittingBuffer(int length, GetText getText, std::basic_string<Char>* text)
+{
+    if (length < 0)
+        return false;
+    std::basic_string<Char> buffer(static_cast<size_t>(length) + 1, Char());
+    if (getText(&buffer[0]) < 0)
+        return false;
+    buffer.resize(std::char_traits<Char>::length(buffer.c_str()));
+    *text = std::move(buffer);
+    return true;
+}
+
+// Reads a whole entry: its length first, then its text into a buffer that
+// fits.  A Unicode window is asked for UTF-16 (see CharSet) and the entry
+// converted to the ANSI code page.
+template <class GetLength, class GetText>
+bool ReadEntry(HWND hwnd, GetLength getLength, GetText getText, std::string* entry)
+{
+    if (!IsWindowUnicode(hwnd))
+        return ReadIntoFittingBuffer(getLength(CharSet::Ansi), getText, entry);
+    std::wstring wide;
+    if (!ReadIntoFittingBuffer(getLength(CharSet::Wide), getText, &wide))
+        return false;
+    *entry = ToAnsi(wide);
+    return true;
+}
+
+bool ReadListEntry(HWND hwnd, bool hasStrings, int index, std::string* entry)
+{
+    if (!hasStrings) {
+        entry->clear();
+        return true;
+    }
+    return ReadEntry(
+        hwnd, [&](CharSet charSet) { return ListBox_GetTextLength(hwnd, index, charSet); },
+        [&](auto* buffer) { return ListBox_GetText(hwnd, index, buffer); }, entry);
+}
+
+std::string ComboSelection(HWND hwnd)
+{
+    const int selected = ComboBox_GetCurSel(hwnd);
+    std::string text;
+    if (selected == CB_ERR || !HasComboStrings(hwnd))
+        return text;
+    ReadEntry(
+        hwnd, [&](CharSet charSet) { return ComboBox_GetLBTextLength(hwnd, selected, charSet); },
+        [&](auto* buffer) { return ComboBox_GetLBText(hwnd, selected, buffer); }, &text);
+    return text;
+}
+
+// The typed text of an editable combo box lives in its edit child, which
+// must be asked: the title the system holds for an edit of another process
+// is not its text.
+std::string ComboEditText(HWND hwnd)
+{
+    HWND child = GetTopWindow(hwnd);
+    if (!child)
+        return {};
+    GetClassNameA(child, ScratchText, kScratchTextSize);
+    return std::strcmp(ScratchText, "Edit") == 0 ? AskWindowText(child) : std::string();
+}
+
+void PadWithSpaces(std::string& text, int count)
+{
+    if (count > 0)
+        text.append(static_cast<size_t>(count), ' ');
+}
+
+void PadToEvenLength(std::string& text)
+{
+    if (text.size() % 2 != 0)
+        text += ' ';
+}
+
+// The entries of a whole-window capture are those that fit the box: from the
+// first visible one up to capacity + 1 further ones.
+struct EntryRange {
+    int first;
+    bool all;
+    int64_t last;  // when not all
+};
+
+EntryRange EntriesToRead(HWND hwnd, const ItemRect& rect)
+{
+    const int32_t origin = ItemTable[0].rect.top;
+    const int32_t top = (rect.top - origin) / kPixelsPerRow;
+    const int32_t bottom = (rect.bottom - origin) / kPixelsPerRow;
+    FitRowCount = bottom - top - 4;
+    if (CaptureMode != 'O')
+        return {0, true, 0};
+    const int topIndex = ListBox_GetTopIndex(hwnd);
+    const int first = topIndex < 0 ? 0 : topIndex;
+    const int64_t last = std::max<int64_t>(first, int64_t{first} + FitRowCount + 1);
+    return {first, false, last};
+}
+
+}  // namespace
+
+void CaptureEdit(HWND hwnd)
+{
+    if (InsideComboBox == 'Y')
+        return;
+    CaptureItem& item = CurrentRecord();
+    if (CaptureMode == 'O' && (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
+        item.kind = 'B';
+        item.shape = item.rect.bottom - item.rect.top < kSmallFrameHeight ? 'S' : 'L';
+    }
+    EnableAndFocus(hwnd);
+    item.text = AskWindowText(hwnd);
+    const int width = WidthInColumns(item.rect);
+    const int length = static_cast<int>(item.text.size());
+    if (!NoMuitiLine && length > width)
+        WrapItemText(width, length);
+}
+
+void CaptureComboBox(HWND hwnd)
+{
+    CaptureItem& item = CurrentRecord();
+    item.kind = 'B';
+    item.shape = 'L';
+    SetClassName(item, "ComboBox");
+    item.text = ComboSelection(hwnd);
+    if (item.text.empty())
+        item.text = ComboEditText(hwnd);
+    PadWithSpaces(item.text, WidthInColumns(item.rect) - static_cast<int>(item.text.size()) - kComboMarkColumns);
+    PadToEvenLength(item.text);
+    item.text += "│▼";
+    item.rect.right = item.rect.left + kPixelsPerColumn * static_cast<int32_t>(item.text.size()) + 4;
+    item.rect.top += kPixelsPerRow;
+    item.rect.bottom += kPixelsPerRow;
+}
+
+void CaptureListBox(HWND hwnd)
+{
+    CaptureItem& item = CurrentRecord();
+    if (CaptureMode == 'O') {
+        item.kind = 'B';
+        item.shape = 'L';
+    }
+    SetClassName(item, "ListBox");
+    const ItemRect box = item.rect;
+    const EntryRange range = EntriesToRead(hwnd, box);
+    const int count = ListBox_GetCount(hwnd);
+    const bool hasStrings = HasListStrings(hwnd);
+    ItemRect row = box;
+    std::string entry;
+    for (int i = range.first; i < count; ++i) {
+        if (!ReadListEntry(hwnd, hasStrings, i, &entry))
+            return;
+        if (!AppendPlainRecord("ListBox", row, entry))
+            return;
+        row.top += kPixelsPerRow;
+        if (!range.all && i >= range.last)
+            return;
+    }
+}

@@ -1,0 +1,132 @@
+#include "walker.h"
+
+#include "dispatch.h"
+#include "records.h"
+
+#include <cstring>
+
+namespace {
+
+// The dialog's rectangle as recorded: its caption-less frame sits higher.
+constexpr int32_t kDialogLift = 14;
+
+bool IsClass(const char* className, const char* name)
+{
+    return std::strcmp(className, name) == 0;
+}
+
+// Dialogs and tab pages are walked only while shown.
+bool IsPage(const char* className)
+{
+    return IsClass(className, "#32770") || IsClass(className, "TTabSheet");
+}
+
+bool IsComboBoxLike(const char* className)
+{
+    return IsClass(className, "ComboBox") || IsClass(className, "TComboBox") ||
+           IsClass(className, "ThunderRT5DriveListBox");
+}
+
+// Walks the children of `window`, if it has any; a hidden page is marked
+// `skip` instead, children and all.  False when the table is full.
+bool WalkChildrenOf(HWND window, int depth, char& skip)
+{
+    if (!GetTopWindow(window))
+        return true;
+    GetClassNameA(window, ScratchText, kScratchTextSize);
+    if (!IsPage(ScratchText)) {
+        if (IsComboBoxLike(ScratchText))
+            InsideComboBox = 'Y';
+        WalkChildren(window, depth + 1);
+        InsideComboBox = 'N';
+    } else if (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) {
+        WalkChildren(window, depth + 1);
+    } else {
+        skip = 'Y';
+    }
+    return ItemCount < kItemLimit;
+}
+
+void PrepareRecord(HWND window)
+{
+    CaptureItem& item = CurrentRecord();
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    item.rect = {rect.left, rect.top, rect.right, rect.bottom};
+    GetClassNameA(window, item.className, kClassNameSize);
+    item.kind = ' ';
+    item.shape = ' ';
+    item.text.clear();
+}
+
+bool IsPartlyOffScreen(const ItemRect& rect)
+{
+    return rect.left < 0 || rect.top < 0 || rect.right < 0 || rect.bottom < 0;
+}
+
+// Keeps or drops the records made for one window; false when the table is
+// full and the walk must end.
+bool KeepOrDrop(int prepared, char skip)
+{
+    if (skip == 'Y') {
+        if (HasClassName(ItemTable[prepared], "StatusBar"))
+            StatusBarSeen = 'N';
+        const bool full = ItemCount >= kItemLimit;
+        ItemCount = prepared;
+        return !full;
+    }
+    if (ItemCount >= kItemLimit)
+        return false;
+    ++ItemCount;
+    return ItemCount < kItemLimit;
+}
+
+// Records one window after its children; false when the walk of this level
+// must end.
+bool Visit(HWND window, int depth)
+{
+    char skip = 'N';
+    if (!WalkChildrenOf(window, depth, skip))
+        return false;
+    if (!IsWindow(window))
+        return false;
+    if (!IsWindowVisible(window))
+        skip = 'Y';
+    const int prepared = ItemCount;
+    PrepareRecord(window);
+    CaptureItem& item = CurrentRecord();
+    if (IsPartlyOffScreen(item.rect))
+        skip = 'Y';
+    if (HasClassName(item, "#32770")) {
+        item.rect.top -= kDialogLift;
+        item.rect.bottom -= kDialogLift;
+    }
+    Dispatch(window);
+    return KeepOrDrop(prepared, skip) && IsWindow(window);
+}
+
+}  // namespace
+
+void WalkChildren(HWND parent, int depth)
+{
+    HWND cur = CaptureMode == 'K' && depth == 0 ? parent : GetTopWindow(parent);
+    PumpMessages();
+    while (cur && ItemCount < kItemLimit) {
+        if (!Visit(cur, depth))
+            return;
+        cur = GetWindow(cur, GW_HWNDNEXT);
+        if (CaptureMode == 'K')
+            return;
+    }
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            return;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}

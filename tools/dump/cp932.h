@@ -1,0 +1,31 @@
+// Conversion between the engine's Shift-JIS (code page 932) byte strings and
+// UTF-8, the same on every platform.
+//
+// Captured texts are not always valid Shift-JIS: a control may be cut in the
+// middle of a double-byte character.  Decoding therefore keeps every byte
+// that is not part of a valid character as the private-use code point
+// U+F700 + byte (U+F780..U+F7FF), which code page 932 never produces, and
+// encoding turns those code points back into the byte.  Decoding and then
+// encoding gives back the original bytes exactly.
+#pragma once
+
+#include <string>
+
+constexpr char32_t kByteEscapeBase = 0xF700;
+
+// What decoding writes for a byte that is not part of a valid character.
+enum class InvalidBytes {
+    Escape,   // U+F700 + byte: lossless, undone by Utf8ToCp932
+    Replace,  // U+FFFD: for showing the text to a reader
+};
+
+// Decodes Shift-JIS bytes into UTF-8, character by character.  Returns false
+// when some byte was not part of a valid character (it was then escaped or
+// replaced as `invalid` says); the whole text is decoded either way.
+bool Cp932ToUtf8(const std::string& bytes, std::string* utf8,
+                 InvalidBytes invalid = InvalidBytes::Escape);
+
+// Encodes UTF-8 into Shift-JIS.  Fails, naming the offending character in
+// *error, for malformed UTF-8 and for characters that code page 932 cannot
+// hold without changing them.
+bool Utf8ToCp932(const std::string& utf8, std::string* bytes, std::string* error);
