@@ -182,9 +182,12 @@ void DrawItemFrame(TextGrid& grid, int i)
 void PlaceInBlock(int i)
 {
     const CaptureItem& item = ItemTable[i];
-    switch (LayoutTagOf(item)) {
+    LayoutTag tag = LayoutTagOf(item);
+    switch (tag) {
     case LayoutTag::TreeView:
-        if (item.kind == 'B' || item.kind == 'I') {
+    case LayoutTag::ListBox:
+        // The first row goes on the opener's own row.
+        if (item.kind == 'B' || (tag == LayoutTag::TreeView && item.kind == 'I')) {
             BlockCol = CurCol;
             BlockRow = CurRow;
         } else {
@@ -193,6 +196,7 @@ void PlaceInBlock(int i)
         }
         break;
     case LayoutTag::ListView:
+        // The first cell goes two rows below its header, past the header rule.
         if (item.kind == 'B') {
             BlockCol = CurCol;
             BlockRow = CurRow + 1;
@@ -200,15 +204,6 @@ void PlaceInBlock(int i)
             ++BlockRow;
             CurCol = BlockCol;
             CurRow = BlockRow;
-        }
-        break;
-    case LayoutTag::ListBox:
-        if (item.kind == 'B') {
-            BlockCol = CurCol;
-            BlockRow = CurRow;
-        } else {
-            CurCol = BlockCol;
-            CurRow = BlockRow++;
         }
         break;
     case LayoutTag::Button:

@@ -9,6 +9,15 @@ protected:
         DelSpcLinFlg = 0;
         DelSpcColFlg = 0;
     }
+
+    // A main window with a menu bar and a status bar with two panes.
+    void AddMainWindow()
+    {
+        AddWindow("Main", {0, 0, 100, 70});
+        Add("Menu", "&File  &Edit  ", {0, 0, 0, 0}, 'M');
+        Add("StatusBar", "Ready │ Ln 1", {0, 56, 100, 70});
+        StatusBarSeen = 'Y';
+    }
 };
 
 TEST_F(WindowFrameTest, TitleRowWithCaptionButton)
@@ -61,10 +70,7 @@ TEST_F(WindowFrameTest, ControlTouchingTheTitleRuleJoinsIt)
 
 TEST_F(WindowFrameTest, MenuAndStatusBarGetTheirRules)
 {
-    AddWindow("Main", {0, 0, 100, 70});
-    Add("Menu", "&File  &Edit  ", {0, 0, 0, 0}, 'M');
-    Add("StatusBar", "Ready │ Ln 1", {0, 56, 100, 70});
-    StatusBarSeen = 'Y';
+    AddMainWindow();
     KeepBlankRowsAndColumns();
     ConversionResult full = LayOutItems();
     EXPECT_PICTURE(full, {
@@ -83,10 +89,7 @@ TEST_F(WindowFrameTest, MenuAndStatusBarGetTheirRules)
 
 TEST_F(WindowFrameTest, CompactionKeepsMenuAndStatusRules)
 {
-    AddWindow("Main", {0, 0, 100, 70});
-    Add("Menu", "&File  &Edit  ", {0, 0, 0, 0}, 'M');
-    Add("StatusBar", "Ready │ Ln 1", {0, 56, 100, 70});
-    StatusBarSeen = 'Y';
+    AddMainWindow();
     ConversionResult result = LayOutItems();
     EXPECT_PICTURE(result, {
         "┏━━━━━━━┓",
