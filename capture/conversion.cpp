@@ -1,5 +1,6 @@
 #include "conversion.h"
 
+#include "caption_letters.h"
 #include "capture_state.h"
 #include "messages.h"
 #include "walker.h"
@@ -12,8 +13,6 @@ const char kNoTargetMessage[] = "有効な画面ではありません。";
 const char kItemLimitMessage[] = "最大取得可能件数を超えました！";
 
 namespace {
-
-constexpr LONG kContextHelpStyle = 0x2000;  // DS_CONTEXTHELP
 
 // The engine reports a full table through a plain function; this routes it
 // to the reporter of the running capture.
@@ -70,21 +69,6 @@ ItemRect WindowRect(HWND window)
     RECT rect{};
     GetWindowRect(window, &rect);
     return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-std::string CaptionLetters(HWND window)
-{
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
-    std::string letters;
-    if (style & kContextHelpStyle)
-        letters += "？";
-    if (style & WS_MINIMIZEBOX)
-        letters += "＿";
-    if (style & WS_MAXIMIZEBOX)
-        letters += "□";
-    if ((style & WS_CAPTION) == WS_CAPTION)
-        letters += "Ｘ";
-    return letters;
 }
 
 std::string MenuLabel(HMENU menu, UINT position)

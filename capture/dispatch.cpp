@@ -1,9 +1,16 @@
 #include "dispatch.h"
 
 #include "buttons.h"
+#include "date_time_picker.h"
+#include "gauges.h"
+#include "list_view.h"
+#include "other_controls.h"
 #include "other_windows.h"
 #include "records.h"
+#include "status_bar.h"
+#include "tab_control.h"
 #include "text_controls.h"
+#include "tree_view.h"
 
 #include <cstring>
 #include <vector>
@@ -35,8 +42,8 @@ void WidenToListRightEdge(HWND)
         item.rect.right = edge;
 }
 
-// Rows whose extractors are not written yet read the window's text through
-// the fallback.
+// The rows in the order they are tried; a class that none of them takes
+// goes to the fallback, row 18.
 const std::vector<DispatchEntry>& Table()
 {
     static const std::vector<DispatchEntry> table = {
@@ -52,28 +59,28 @@ const std::vector<DispatchEntry>& Table()
          {{Match::Contains, "Button"}, {Match::Contains, "Btn"}, {Match::Contains, "Check"},
           {Match::Contains, "Group"}},
          CaptureButton},
-        {5, {{Match::Exact, "Internet Explorer_Server"}}, CaptureOtherWindow},
-        {6, {{Match::Exact, "msctls_statusbar32"}, {Match::Contains, "StatusBar"}}, CaptureOtherWindow},
-        {7, {{Match::Exact, "SysTreeView32"}, {Match::Exact, "TTreeView"}}, CaptureOtherWindow},
+        {5, {{Match::Exact, "Internet Explorer_Server"}}, CaptureHtmlHost},
+        {6, {{Match::Exact, "msctls_statusbar32"}, {Match::Contains, "StatusBar"}}, CaptureStatusBar},
+        {7, {{Match::Exact, "SysTreeView32"}, {Match::Exact, "TTreeView"}}, CaptureTreeView},
         {8,
          {{Match::Exact, "SysListView32"}, {Match::Exact, "ATL:SysListView32"}, {Match::Exact, "MFCReportCtrl"}},
-         CaptureOtherWindow},
+         CaptureListView},
         {9, {{Match::Exact, "Static"}, {Match::Exact, "TPanel"}, {Match::Exact, "MDIClient"}}, CaptureStatic},
-        {10, {{Match::Exact, "msctls_progress32"}}, CaptureOtherWindow},
+        {10, {{Match::Exact, "msctls_progress32"}}, CaptureProgressBar},
         {11,
          {{Match::Exact, "msctls_trackbar32"}, {Match::Exact, "msctls_trackbar"}, {Match::Exact, "AnimSTrackBar"},
           {Match::Exact, "TTrackBar"}, {Match::Exact, "TSlider"}},
-         CaptureOtherWindow},
-        {12, {{Match::Exact, "SysDateTimePick32"}}, CaptureOtherWindow},
-        {13, {{Match::Exact, "ToolbarWindow32"}}, CaptureOtherWindow},
+         CaptureSlider},
+        {12, {{Match::Exact, "SysDateTimePick32"}}, CaptureDateTimePicker},
+        {13, {{Match::Exact, "ToolbarWindow32"}}, CaptureToolbar},
         {14,
          {{Match::BeginsWith, "Afx:400000:b:13"}, {Match::BeginsWith, "Afx:b:1366:6:"},
           {Match::BeginsWith, "Afx:3:1346:6:"}},
-         CaptureOtherWindow},
-        {15, {{Match::Contains, "ScrollBar"}}, CaptureOtherWindow},
-        {16, {{Match::Exact, "SysTabControl32"}, {Match::Exact, "TPageControl"}}, CaptureOtherWindow, nullptr,
+         CaptureMdiCaption},
+        {15, {{Match::Contains, "ScrollBar"}}, CaptureScrollBar},
+        {16, {{Match::Exact, "SysTabControl32"}, {Match::Exact, "TPageControl"}}, CaptureTabControl, nullptr,
          WidenToListRightEdge},
-        {17, {{Match::Contains, "updown"}}, CaptureOtherWindow},
+        {17, {{Match::Contains, "updown"}}, CaptureSpin},
     };
     return table;
 }

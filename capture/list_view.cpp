@@ -1,0 +1,187 @@
+#include "list_view.h"
+
+#include "fit_rows.h"
+#include "messages.h"
+#include "records.h"
+#include "remote_buffer.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr char kTag[] = "SysListView32";
+constexpr char kReferenceTag[] = "SysHeader32";
+constexpr char kHeaderMapping[] = "Quillscape";
+constexpr char kRowMapping[] = "Quillscape2";
+constexpr int32_t kReferenceTop = 100;    // origin of a lone list view's drawing
+constexpr int32_t kLowestWindowTop = 28;  // a whole window's list is drawn below its title and menu
+constexpr int32_t kHeaderHeight = 14;
+constexpr int kColumnGap = 3;             // text columns between a column's widest text and the next
+constexpr int kColumnsWithoutHeader = 9999;
+
+// HDITEMA and LVITEMA as a 32-bit control reads and writes them.
+struct HeaderItemFields {
+    uint32_t mask;
+    int32_t cxy;
+    uint32_t pszText;
+    uint32_t hbm;
+    int32_t cchTextMax;
+    int32_t fmt;
+    uint32_t lParam;
+    int32_t iImage;
+    int32_t iOrder;
+};
+struct ListItemFields {
+    uint32_t mask;
+    int32_t iItem;
+    int32_t iSubItem;
+    uint32_t state;
+    uint32_t stateMask;
+    uint32_t pszText;
+    int32_t cchTextMax;
+    int32_t iImage;
+    uint32_t lParam;
+    int32_t iIndent;
+};
+constexpr size_t kHeaderBlockSize = kRemoteTextSize + sizeof(HeaderItemFields);
+constexpr size_t kRowBlockSize = kRemoteTextSize + sizeof(ListItemFields);
+static_assert(kHeaderBlockSize == 292, "the header block is the text buffer and an HDITEMA");
+static_assert(kRowBlockSize == 296, "the row block is the text buffer and an LVITEMA");
+
+int ListView_ItemCount(HWND list)
+{
+    return static_cast<int>(AnswerOr(0, list, LVM_GETITEMCOUNT));
+}
+
+HWND ListView_Header(HWND list)
+{
+    return reinterpret_cast<HWND>(AnswerOr(0, list, LVM_GETHEADER));
+}
+
+int Header_ItemCount(HWND header)
+{
+    return static_cast<int>(AnswerOr(0, header, HDM_GETITEMCOUNT));
+}
+
+// The header's text of the column, or what the block held before when the
+// header does not answer.
+const char* ReadHeaderText(RemoteBuffer& block, HWND header, int column)
+{
+    HeaderItemFields& fields = block.Item<HeaderItemFields>();
+    fields.mask = HDI_TEXT;
+    fields.pszText = block.TextAddress();
+    fields.cchTextMax = kRemoteTextSize;
+    block.Exchange(header, HDM_GETITEMA, static_cast<WPARAM>(column));
+    return block.Text();
+}
+
+// The cell's text, or what the block held before when the list does not
+// answer.
+const char* ReadCellText(RemoteBuffer& block, HWND list, int row, int column)
+{
+    ListItemFields& fields = block.Item<ListItemFields>();
+    fields.iSubItem = column;
+    fields.pszText = block.TextAddress();
+    fields.cchTextMax = kRemoteTextSize;
+    block.Exchange(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row));
+    return block.Text();
+}
+
+// A list view captured alone, with nothing recorded before it, gets a
+// record at index 0 that the layout takes its origin from; its own record
+// follows with the same rectangle.
+void AddReferenceRecord()
+{
+    CaptureItem& reference = ItemTable[0];
+    reference.kind = ' ';
+    reference.shape = ' ';
+    reference.text.clear();
+    SetClassName(reference, kReferenceTag);
+    reference.rect.top = kReferenceTop;
+    ItemCount = 1;
+    ItemTable[1].rect = reference.rect;
+}
+
+// The list view's own record, framed; with a rule under the header row when
+// there is a header.
+CaptureItem& PrepareListRecord()
+{
+    if (ItemCount == 0)
+        AddReferenceRecord();
+    CaptureItem& list = CurrentRecord();
+    if (CaptureMode == 'O' && list.rect.top < kLowestWindowTop)
+        list.rect.top = kLowestWindowTop;
+    list.kind = 'B';
+    list.shape = 'H';
+    list.text.clear();
+    SetClassName(list, kTag);
+    return list;
+}
+
+int32_t ByteLength(const char* text)
+{
+    return static_cast<int32_t>(std::strlen(text));
+}
+
+// Reads one column into records: its header record (when there is a
+// header) and its cells under it.  Returns the width of its widest text in
+// bytes, or -1 when the item table became full.
+int32_t CaptureColumn(RemoteChannel& channel, HWND list, HWND header, int column, int rows, ItemRect cell)
+{
+    int32_t width = 0;
+    if (header) {
+        const char* text = ReadHeaderText(channel.Buffer(0), header, column);
+        if (!AppendPlainRecord(kTag, cell, text))
+            return -1;
+        CurrentRecord().kind = 'B';
+        CurrentRecord().shape = 'X';
+        width = std::max(width, ByteLength(text));
+    }
+    cell.top += kHeaderHeight;
+    if (CaptureMode != 'O')
+        FitRowCount = rows + 2;
+    for (int row = 0; row < rows && row < FitRowCount - 2; ++row) {
+        const char* text = ReadCellText(channel.Buffer(1), list, row, column);
+        cell.top += kPixelsPerRow;
+        if (!AppendPlainRecord(kTag, cell, text))
+            return -1;
+        width = std::max(width, ByteLength(text));
+    }
+    return width;
+}
+
+}  // namespace
+
+void CaptureListView(HWND hwnd)
+{
+    CaptureItem& list = PrepareListRecord();
+    ItemRect next = list.rect;  // where the next column starts
+    FitRowCount = FitLineCount(list.rect);
+    const int rows = ListView_ItemCount(hwnd);
+    ListRowCount = rows;
+    HWND header = ListView_Header(hwnd);
+    int columns = kColumnsWithoutHeader;
+    if (header)
+        columns = Header_ItemCount(header);
+    else
+        list.shape = 'L';
+
+    RemoteChannel channel;
+    if (!channel.Open(hwnd, {{kHeaderMapping, kHeaderBlockSize}, {kRowMapping, kRowBlockSize}}))
+        return;
+    for (int column = 0; column < columns; ++column) {
+        const int32_t width = CaptureColumn(channel, hwnd, header, column, rows, next);
+        if (width < 0)
+            return;
+        if (!header)
+            break;
+        next.left += (width + kColumnGap) * kPixelsPerColumn;
+    }
+    if (next.left > list.rect.right)
+        list.rect.right = next.left;
+    ListRightEdge = list.rect.right;
+}

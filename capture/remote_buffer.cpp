@@ -1,0 +1,185 @@
+#include "remote_buffer.h"
+
+#include "messages.h"
+#include "sjis.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr DWORD kMappingSize = 4096;
+constexpr DWORD kProcessAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
+
+uint32_t AddressValue(const void* address)
+{
+    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(address));
+}
+
+OwnedHandle OpenProcessOf(HWND window)
+{
+    DWORD processId = 0;
+    if (!GetWindowThreadProcessId(window, &processId))
+        return OwnedHandle();
+    return OwnedHandle(OpenProcess(kProcessAccess, FALSE, processId));
+}
+
+RemoteAllocation Allocate(HANDLE process, size_t size)
+{
+    return RemoteAllocation(process, VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+}
+
+// Sends a message that points into a remote block.  An unanswered message
+// may still reach the control later, so its block is left to the process.
+bool AskThroughBlock(HWND window, UINT message, WPARAM wParam, RemoteAllocation& block, uint32_t offset,
+                     LRESULT* result)
+{
+    if (SendToWindow(window, message, wParam, static_cast<LPARAM>(AddressValue(block.Get()) + offset), result))
+        return true;
+    block.Abandon();
+    return false;
+}
+
+// Controls fill a text buffer up to its capacity and then leave out the NUL.
+// Cuts the text to 255 bytes, and one less when the 255th byte would be the
+// first half of a double-byte character.
+void EndTextWithinCapacity(char* text)
+{
+    constexpr size_t kMaxText = kRemoteTextSize - 1;
+    if (strnlen(text, kRemoteTextSize) < kRemoteTextSize)
+        return;
+    size_t end = 0;
+    while (end < kMaxText)
+        end += IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+    text[end > kMaxText ? end - 2 : kMaxText] = '\0';
+}
+
+}  // namespace
+
+int32_t IsNtPlatform = PlatformIsNt() ? 1 : 0;
+
+bool PlatformIsNt()
+{
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+std::string InstanceMappingName(const char* baseName)
+{
+    return std::string(baseName) + '.' + std::to_string(GetCurrentProcessId());
+}
+
+uint32_t RemoteBuffer::TextAddress() const
+{
+    return AddressValue(remote_.Process() ? remote_.Get() : view_.Get());
+}
+
+bool RemoteBuffer::Exchange(HWND window, UINT message, WPARAM wParam)
+{
+    const bool answered = remote_.Process() ? ExchangeThroughRemoteBlock(window, message, wParam)
+                                            : ExchangeThroughView(window, message, wParam);
+    EndTextWithinCapacity(view_.Get());
+    return answered;
+}
+
+bool RemoteBuffer::ExchangeThroughRemoteBlock(HWND window, UINT message, WPARAM wParam)
+{
+    if (!remote_)
+        return false;
+    WriteProcessMemory(remote_.Process(), remote_.Get(), view_.Get(), size_, nullptr);
+    LRESULT ignored;
+    if (!AskThroughBlock(window, message, wParam, remote_, kRemoteTextSize, &ignored))
+        return false;
+    return ReadProcessMemory(remote_.Process(), remote_.Get(), view_.Get(), size_, nullptr);
+}
+
+bool RemoteBuffer::ExchangeThroughView(HWND window, UINT message, WPARAM wParam)
+{
+    LRESULT result;
+    const LPARAM item = static_cast<LPARAM>(AddressValue(view_.Get() + kRemoteTextSize));
+    return SendToWindow(window, message, wParam, item, &result) && result != 0;
+}
+
+bool RemoteChannel::Open(HWND control, std::initializer_list<ChannelBlock> blocks)
+{
+    buffers_.clear();
+    process_ = OwnedHandle();
+    const bool opened = IsAnswering(control) && CreateMappings(blocks) && MapViews() &&
+                        (!IsNtPlatform || AllocateRemoteBlocks(control));
+    if (!opened) {
+        buffers_.clear();
+        process_ = OwnedHandle();
+    }
+    return opened;
+}
+
+bool RemoteChannel::CreateMappings(std::initializer_list<ChannelBlock> blocks)
+{
+    buffers_.reserve(blocks.size());
+    for (const ChannelBlock& block : blocks) {
+        if (block.size > kMappingSize)
+            return false;
+        const std::string name = InstanceMappingName(block.mappingName);
+        SetLastError(ERROR_SUCCESS);
+        OwnedHandle mapping(
+            CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kMappingSize, name.c_str()));
+        // Someone else's mapping of this name may hold anything.
+        if (!mapping || GetLastError() == ERROR_ALREADY_EXISTS)
+            return false;
+        buffers_.emplace_back();
+        buffers_.back().size_ = block.size;
+        buffers_.back().mapping_ = std::move(mapping);
+    }
+    return true;
+}
+
+bool RemoteChannel::MapViews()
+{
+    for (RemoteBuffer& buffer : buffers_) {
+        buffer.view_ = MappedView(MapViewOfFile(buffer.mapping_.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+        if (!buffer.view_)
+            return false;
+    }
+    return true;
+}
+
+bool RemoteChannel::AllocateRemoteBlocks(HWND control)
+{
+    process_ = OpenProcessOf(control);
+    if (!process_)
+        return false;
+    for (RemoteBuffer& buffer : buffers_) {
+        buffer.remote_ = Allocate(process_.Get(), buffer.size_);
+        if (!buffer.remote_)
+            return false;
+    }
+    return true;
+}
+
+bool OneShotRead::Open(HWND control, size_t size)
+{
+    control_ = control;
+    block_ = RemoteAllocation();
+    process_ = IsAnswering(control) ? OpenProcessOf(control) : OwnedHandle();
+    if (process_)
+        block_ = Allocate(process_.Get(), size);
+    if (!block_)
+        process_ = OwnedHandle();
+    return static_cast<bool>(block_);
+}
+
+bool OneShotRead::Ask(UINT message, WPARAM wParam, LRESULT* result)
+{
+    *result = 0;
+    return block_ && AskThroughBlock(control_, message, wParam, block_, 0, result);
+}
+
+bool OneShotRead::Read(void* out, size_t count) const
+{
+    return block_ && ReadProcessMemory(process_.Get(), block_.Get(), out, count, nullptr);
+}
+
+uint32_t OneShotRead::Address() const
+{
+    return AddressValue(block_.Get());
+}

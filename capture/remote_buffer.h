@@ -1,0 +1,136 @@
+// The remote memory channel: memory that a control of another process can
+// write its get-item answers into, and the moves of those bytes between that
+// process and this one.
+//
+// Get-item messages carry a pointer to an item structure in lParam; for a
+// control of another process that pointer must be valid in the control's
+// process.  Each block of the channel holds a 256-byte text buffer followed
+// by the item structure, whose text pointer names the buffer.  The local copy
+// of a block is always a view of a named file mapping, so the code that fills
+// and reads the structure is the same on both paths:
+//
+//  - NT (IsNtPlatform set): the block has a twin allocated in the control's
+//    process; an exchange writes the local copy there, sends the message with
+//    a pointer into the twin and reads the twin back.
+//  - Otherwise: a mapping view lies at the same address in every process, so
+//    the message points into the view itself.
+//
+// A control of this process works on both paths.  Everything a channel takes
+// lives for one extractor call and is given back when the channel goes out of
+// scope, also after a failed step.
+#pragma once
+
+#include "kernel_guards.h"
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// 1 when the system is of the NT family (PlatformIsNt), else 0; chooses the
+// channel's path.  Set when the program starts; tests force 0 to take the
+// shared-view path.
+extern int32_t IsNtPlatform;
+
+// GetVersionExA reports VER_PLATFORM_WIN32_NT.
+bool PlatformIsNt();
+
+// Bytes of a block's text buffer; a text arrives with at most 255 bytes.
+constexpr uint32_t kRemoteTextSize = 256;
+
+// A block as the channel opens it: the mapping's base name ("Quillscape" or
+// "Quillscape2") and the block's size, text buffer included.
+struct ChannelBlock {
+    const char* mappingName;
+    size_t size;
+};
+
+// One block of a channel.
+class RemoteBuffer {
+public:
+    // The text buffer of the local copy: after an exchange the control's text,
+    // NUL-terminated and at most 255 bytes long; a text the buffer cut short
+    // does not end in half of a double-byte character.
+    const char* Text() const { return view_.Get(); }
+
+    // The item structure of the local copy, behind the text buffer.
+    template <class Fields>
+    Fields& Item()
+    {
+        return *reinterpret_cast<Fields*>(view_.Get() + kRemoteTextSize);
+    }
+
+    // The text buffer's address as the control sees it: the value for the
+    // structure's text pointer.
+    uint32_t TextAddress() const;
+
+    // Sends the message to `window` (the control, or a window of the same
+    // process) with lParam pointing at the structure, and brings the control's
+    // answer into the local copy.  Success is the read-back on NT and the
+    // message's result otherwise; a message that goes unanswered is a failure
+    // and leaves the local copy as it was.
+    bool Exchange(HWND window, UINT message, WPARAM wParam);
+
+private:
+    friend class RemoteChannel;
+
+    bool ExchangeThroughRemoteBlock(HWND window, UINT message, WPARAM wParam);
+    bool ExchangeThroughView(HWND window, UINT message, WPARAM wParam);
+
+    size_t size_ = 0;
+    OwnedHandle mapping_;
+    MappedView view_;
+    RemoteAllocation remote_;  // NT only
+};
+
+// The channel of one extractor call: its blocks and, on NT, the control's
+// process, shared by the blocks.
+class RemoteChannel {
+public:
+    // Opens the blocks for the control: first every mapping, then
+    // every view, then (NT) the process and a twin of every block.  False
+    // when a step fails, when a mapping of the same name already exists, or
+    // when the control's thread does not answer; nothing is then held.
+    bool Open(HWND control, std::initializer_list<ChannelBlock> blocks);
+
+    RemoteBuffer& Buffer(size_t index) { return buffers_[index]; }
+
+private:
+    bool CreateMappings(std::initializer_list<ChannelBlock> blocks);
+    bool MapViews();
+    bool AllocateRemoteBlocks(HWND control);
+
+    OwnedHandle process_;
+    std::vector<RemoteBuffer> buffers_;  // freed before the process handle is closed
+};
+
+// The one-shot read of status bars and date-time pickers: a single block in
+// the control's process, with no local mapping, on every platform.
+class OneShotRead {
+public:
+    // Opens the control's process and allocates `size` zero-filled bytes in
+    // it; false, holding nothing, when either fails or when the control's
+    // thread does not answer.
+    bool Open(HWND control, size_t size);
+
+    // Sends the message to the control with lParam pointing at the block;
+    // false when it goes unanswered.
+    bool Ask(UINT message, WPARAM wParam, LRESULT* result);
+
+    // Copies the first `count` bytes of the block.
+    bool Read(void* out, size_t count) const;
+
+    // The block's address in the control's process.
+    uint32_t Address() const;
+
+private:
+    HWND control_ = nullptr;
+    OwnedHandle process_;
+    RemoteAllocation block_;  // freed before the process handle is closed
+};
+
+// The private name of a mapping: the base name, a dot and this process's id.
+std::string InstanceMappingName(const char* baseName);

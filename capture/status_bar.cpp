@@ -1,0 +1,105 @@
+#include "status_bar.h"
+
+#include "messages.h"
+#include "records.h"
+#include "remote_buffer.h"
+#include "sjis.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Bytes of a pane's text that are kept.
+constexpr size_t kPaneTextLimit = 1024;
+
+struct Pane {
+    bool ownerDrawn;
+    size_t capacity;  // bytes the control may write for the text, NUL included
+};
+
+// The number of parts; their right edges are not needed, so none are asked
+// for and no block is involved.
+int StatusBar_GetParts(HWND hwnd)
+{
+    return static_cast<int>(AnswerOr(0, hwnd, SB_GETPARTS));
+}
+
+// The pane's length in the low word, its drawing type in the high word.
+DWORD StatusBar_GetTextLength(HWND hwnd, int part)
+{
+    return static_cast<DWORD>(AnswerOr(0, hwnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part)));
+}
+
+// The length counts UTF-16 units under Wine, whose panes hold Unicode text
+// and hand it out converted: a unit may take two bytes.  An owner-drawn pane
+// has no text, only the program's data.
+std::vector<Pane> AskPanes(HWND hwnd)
+{
+    std::vector<Pane> panes;
+    const int parts = StatusBar_GetParts(hwnd);
+    for (int i = 0; i < parts; ++i) {
+        const DWORD length = StatusBar_GetTextLength(hwnd, i);
+        const bool ownerDrawn = (HIWORD(length) & SBT_OWNERDRAW) != 0;
+        panes.push_back({ownerDrawn, ownerDrawn ? 0 : 2 * size_t{LOWORD(length)} + 1});
+    }
+    return panes;
+}
+
+size_t BlockSizeFor(const std::vector<Pane>& panes)
+{
+    size_t size = 1;
+    for (const Pane& pane : panes)
+        size = std::max(size, pane.capacity);
+    return size;
+}
+
+// The bytes up to the first NUL, at most `limit`, without a double-byte
+// character cut in half at the end.
+std::string WholeCharacters(const char* bytes, size_t limit)
+{
+    const size_t length = strnlen(bytes, limit);
+    size_t end = 0;
+    while (end < length) {
+        const size_t next = end + (IsLeadByte(static_cast<unsigned char>(bytes[end])) ? 2 : 1);
+        if (next > length)
+            break;
+        end = next;
+    }
+    return std::string(bytes, end);
+}
+
+// A pane that is owner-drawn or does not answer has an empty text.
+std::string ReadPane(OneShotRead& block, int index, const Pane& pane)
+{
+    LRESULT ignored;
+    if (pane.ownerDrawn || !block.Ask(SB_GETTEXTA, static_cast<WPARAM>(index), &ignored))
+        return {};
+    const size_t count = std::min(pane.capacity, kPaneTextLimit + 1);
+    std::vector<char> text(count + 1, '\0');
+    if (!block.Read(text.data(), count))
+        return {};
+    return WholeCharacters(text.data(), kPaneTextLimit);
+}
+
+}  // namespace
+
+void CaptureStatusBar(HWND hwnd)
+{
+    const std::vector<Pane> panes = AskPanes(hwnd);
+    OneShotRead block;
+    if (!block.Open(hwnd, BlockSizeFor(panes)))
+        return;
+    CaptureItem& item = CurrentRecord();
+    SetClassName(item, "StatusBar");
+    item.text.clear();
+    for (size_t i = 0; i < panes.size(); ++i) {
+        item.text += ReadPane(block, static_cast<int>(i), panes[i]);
+        item.text += " │ ";
+        StatusBarSeen = 'Y';
+    }
+}

@@ -1,0 +1,102 @@
+#include "tab_control.h"
+
+#include "messages.h"
+#include "records.h"
+#include "remote_buffer.h"
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+// TCITEMA as the control of a 32-bit process reads it.
+struct TabItemFields {
+    uint32_t mask;
+    uint32_t state;
+    uint32_t stateMask;
+    uint32_t text;
+    int32_t textMax;
+    int32_t image;
+    uint32_t param;
+};
+static_assert(sizeof(TabItemFields) == 28, "the tab block is 284 bytes");
+
+constexpr ChannelBlock kTabBlock = {"Quillscape", kRemoteTextSize + sizeof(TabItemFields)};
+
+int TabControl_GetItemCount(HWND hwnd)
+{
+    return static_cast<int>(AnswerOr(0, hwnd, TCM_GETITEMCOUNT));
+}
+
+int TabControl_GetCurSel(HWND hwnd)
+{
+    return static_cast<int>(AnswerOr(-1, hwnd, TCM_GETCURSEL));
+}
+
+// A caption that cannot be read is empty.
+std::string ReadCaption(HWND hwnd, RemoteBuffer& block, int index)
+{
+    TabItemFields& item = block.Item<TabItemFields>();
+    item.mask = TCIF_TEXT | TCIF_STATE;
+    item.text = block.TextAddress();
+    item.textMax = kRemoteTextSize;
+    if (!block.Exchange(hwnd, TCM_GETITEMA, static_cast<WPARAM>(index)))
+        return {};
+    return block.Text();
+}
+
+// The caption line and, under it, the strip: a caption takes an even number
+// of columns, and the strip has "─" under it, or blanks under the selected
+// tab.  Under each separator the strip has the corner or tee that closes
+// the selected tab's sides.
+class TabStrip {
+public:
+    explicit TabStrip(int selected) : selected_(selected) {}
+
+    void Add(int index, bool last, const std::string& caption)
+    {
+        const char* under = index == selected_ ? "  " : "─";
+        captions_ += caption;
+        for (size_t i = 0; i < caption.size() / 2; ++i)
+            strip_ += under;
+        if (caption.size() % 2 != 0) {
+            captions_ += ' ';
+            strip_ += under;
+        }
+        captions_ += last ? "~" : "│";
+        strip_ += index == selected_ - 1 ? "┘" : index == selected_ ? "└" : "┴";
+    }
+
+    const std::string& Captions() const { return captions_; }
+    const std::string& Strip() const { return strip_; }
+
+private:
+    int selected_;
+    std::string captions_;
+    std::string strip_;
+};
+
+}  // namespace
+
+void CaptureTabControl(HWND hwnd)
+{
+    CaptureItem& item = CurrentRecord();
+    item.kind = 'B';
+    item.shape = 'L';
+    SetClassName(item, "TabControl");
+    item.text.clear();
+    const int count = TabControl_GetItemCount(hwnd);
+    TabStrip strip(TabControl_GetCurSel(hwnd));
+    RemoteChannel channel;
+    if (!channel.Open(hwnd, {kTabBlock}))
+        return;
+    for (int i = 0; i < count; ++i)
+        strip.Add(i, i + 1 == count, ReadCaption(hwnd, channel.Buffer(0), i));
+    item.text = strip.Captions();
+    ItemRect stripRect = item.rect;
+    stripRect.top += kPixelsPerRow;
+    if (AppendPlainRecord("TabControl", stripRect, strip.Strip()))
+        CurrentRecord().shape = 'W';
+}

@@ -1,0 +1,248 @@
+#include "tree_view.h"
+
+#include "fit_rows.h"
+#include "messages.h"
+#include "records.h"
+#include "remote_buffer.h"
+#include "sjis.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kTag[] = "SysTreeView32";
+constexpr char kMappingName[] = "Quillscape";
+constexpr int kIndentPerLevel = 4;
+constexpr uint32_t kCheckedImage = 2;
+constexpr size_t kLineLimit = kItemLimit;
+
+// TVITEMA as a 32-bit control reads and writes it.
+struct TreeItemFields {
+    uint32_t mask;
+    uint32_t hItem;
+    uint32_t state;
+    uint32_t stateMask;
+    uint32_t pszText;
+    uint32_t cchTextMax;
+    int32_t iImage;
+    int32_t iSelectedImage;
+    int32_t cChildren;
+    uint32_t lParam;
+};
+constexpr size_t kBlockSize = kRemoteTextSize + sizeof(TreeItemFields);
+static_assert(kBlockSize == 296, "the tree block is the text buffer and a TVITEMA");
+
+struct TreeLine {
+    std::string text;
+    bool connector;  // a connector is drawn from this line up to its sibling above
+};
+
+// The rendered lines of the tree being captured, rebuilt by every call.
+std::vector<TreeLine> TreeScratchTable;
+char TreeHasCheckBoxes;
+
+HTREEITEM NextItem(HWND window, UINT relation, HTREEITEM item)
+{
+    return reinterpret_cast<HTREEITEM>(
+        AnswerOr(0, window, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+// Brings the item's text, state and children flag into the block.
+bool ReadItem(RemoteBuffer& block, HWND window, HTREEITEM item)
+{
+    TreeItemFields& fields = block.Item<TreeItemFields>();
+    fields.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN;
+    fields.hItem = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(item));
+    fields.pszText = block.TextAddress();
+    fields.cchTextMax = kRemoteTextSize;
+    return block.Exchange(window, TVM_GETITEMA, 0);
+}
+
+bool IsExpanded(RemoteBuffer& block)
+{
+    return block.Item<TreeItemFields>().state & TVIS_EXPANDED;
+}
+
+const char* Mark(const TreeItemFields& fields)
+{
+    if (fields.state & TVIS_EXPANDED)
+        return "[-]";
+    return fields.cChildren == 1 ? "[+]" : " ├";
+}
+
+const char* CheckMark(const TreeItemFields& fields)
+{
+    return (fields.state & TVIS_STATEIMAGEMASK) >> 12 == kCheckedImage ? "■" : "□";
+}
+
+// Adds the line of the item in the block, indented by its depth.
+void AddLine(RemoteBuffer& block, int depth, bool connector)
+{
+    const TreeItemFields& fields = block.Item<TreeItemFields>();
+    std::string text(static_cast<size_t>(depth * kIndentPerLevel), ' ');
+    text += Mark(fields);
+    if (TreeHasCheckBoxes == 'Y')
+        text += CheckMark(fields);
+    text += block.Text();
+    TreeScratchTable.push_back({std::move(text), connector});
+}
+
+bool ScratchIsFull()
+{
+    return TreeScratchTable.size() >= kLineLimit;
+}
+
+// The last line written closes a sibling list.
+void EndSiblingList()
+{
+    std::string& text = TreeScratchTable.back().text;
+    while (ReplaceFirstChars(text, "├", "└")) {
+    }
+}
+
+// Renders the children of parentItem and, below each expanded one, its
+// branch.  False when it gave up (an expanded item without children, an
+// unreadable first child or a full scratch table); the callers then give up
+// as well.
+bool CaptureTreeBranch(RemoteBuffer& block, HTREEITEM parentItem, HWND window, int depth)
+{
+    HTREEITEM item = NextItem(window, TVGN_CHILD, parentItem);
+    if (!item || !ReadItem(block, window, item))
+        return false;
+    bool afterExpanded = false;
+    for (;;) {
+        if (ScratchIsFull())
+            return false;
+        const bool expanded = IsExpanded(block);
+        AddLine(block, depth, afterExpanded);
+        afterExpanded = false;
+        if (expanded) {
+            if (!CaptureTreeBranch(block, item, window, depth + 1))
+                return false;
+            afterExpanded = true;
+        }
+        item = NextItem(window, TVGN_NEXT, item);
+        if (!item || !ReadItem(block, window, item)) {
+            EndSiblingList();
+            return true;
+        }
+    }
+}
+
+// Every root item and the branches of the expanded ones.  The first root
+// is read whether or not the control answers: a tree without items still
+// gives one line.
+void RenderRoots(RemoteBuffer& block, HWND window)
+{
+    HTREEITEM item = NextItem(window, TVGN_ROOT, nullptr);
+    ReadItem(block, window, item);
+    for (;;) {
+        const bool expanded = IsExpanded(block);
+        AddLine(block, 0, !TreeScratchTable.empty());
+        if (expanded)
+            CaptureTreeBranch(block, item, window, 1);
+        item = NextItem(window, TVGN_NEXT, item);
+        if (!item || !ReadItem(block, window, item)) {
+            EndSiblingList();
+            return;
+        }
+        if (ScratchIsFull())
+            return;
+    }
+}
+
+// The column of the line's own mark: its "├", the bracket's inside, or
+// its "└".
+size_t ConnectorColumn(const std::string& text)
+{
+    const size_t branch = FindChars(text, "├");
+    if (branch != std::string::npos)
+        return branch;
+    const size_t bracket = FindChars(text, "[");
+    if (bracket != std::string::npos)
+        return bracket + 1;
+    return FindChars(text, "└");
+}
+
+bool HasTwoSpacesAt(const std::string& text, size_t column)
+{
+    return column + 1 < text.size() && text[column] == ' ' && text[column + 1] == ' ';
+}
+
+// Runs "│" up from each marked line through the blank columns of the lines
+// above, up to its sibling's mark.
+void DrawConnectors()
+{
+    for (size_t line = 0; line < TreeScratchTable.size(); ++line) {
+        if (!TreeScratchTable[line].connector)
+            continue;
+        const size_t column = ConnectorColumn(TreeScratchTable[line].text);
+        if (column == std::string::npos)
+            continue;
+        for (size_t above = line; above-- > 0 && HasTwoSpacesAt(TreeScratchTable[above].text, column);)
+            TreeScratchTable[above].text.replace(column, 2, "│");
+    }
+}
+
+// The first line whose text contains that of the control's first visible
+// item; line 0 when none does.
+size_t FirstVisibleLine(RemoteBuffer& block, HWND window)
+{
+    ReadItem(block, window, NextItem(window, TVGN_FIRSTVISIBLE, nullptr));
+    const std::string visible = block.Text();
+    for (size_t line = 0; line < TreeScratchTable.size(); ++line)
+        if (FindChars(TreeScratchTable[line].text, visible) != std::string::npos)
+            return line;
+    return 0;
+}
+
+// A whole window shows the lines that fit the framed control from its first
+// visible one; a single control opens a block of all its lines.  Returns the
+// first line to copy and sets FitRowCount to the number after it.
+size_t ChooseLines(RemoteBuffer& block, HWND window)
+{
+    CaptureItem& tree = CurrentRecord();
+    if (CaptureMode != 'O') {
+        tree.kind = 'I';
+        FitRowCount = static_cast<int32_t>(TreeScratchTable.size()) - 1;
+        return 0;
+    }
+    tree.kind = 'B';
+    tree.shape = 'L';
+    FitRowCount = FitLineCount(tree.rect);
+    return FirstVisibleLine(block, window);
+}
+
+// The lines are placed by their order, so their rectangles stay empty.
+void CopyLines(size_t first)
+{
+    const int64_t last = std::min<int64_t>(static_cast<int64_t>(first) + FitRowCount,
+                                           static_cast<int64_t>(TreeScratchTable.size()) - 1);
+    for (int64_t line = static_cast<int64_t>(first); line <= last; ++line)
+        if (!AppendPlainRecord(kTag, ItemRect{0, 0, 0, 0}, TreeScratchTable[static_cast<size_t>(line)].text))
+            return;
+}
+
+}  // namespace
+
+void CaptureTreeView(HWND hwnd)
+{
+    TreeScratchTable.clear();
+    TreeHasCheckBoxes = (GetWindowLongA(hwnd, GWL_STYLE) & TVS_CHECKBOXES) ? 'Y' : 'N';
+    RemoteChannel channel;
+    if (!channel.Open(hwnd, {{kMappingName, kBlockSize}}))
+        return;
+    RemoteBuffer& block = channel.Buffer(0);
+    RenderRoots(block, hwnd);
+    DrawConnectors();
+    const size_t first = ChooseLines(block, hwnd);
+    CaptureItem& tree = CurrentRecord();
+    tree.text.clear();
+    SetClassName(tree, kTag);
+    CopyLines(first);
+}

@@ -1,0 +1,64 @@
+// A program that has stopped answering must not freeze a capture: the
+// capture ends within a few seconds and shows what the system knows without
+// asking the program (title, classes, rectangles, window texts).
+
+#include "fixture_ids.h"
+#include "golden_picture.h"
+#include "live_capture.h"
+#include "live_fixture.h"
+#include "picture_checks.h"
+
+#include <cstdio>
+
+namespace {
+
+// Not a timing requirement: only a capture that hangs should fail here.
+constexpr DWORD kSafetyBoundMs = 20000;
+
+class HungWindowTest : public LiveFixtureTest {
+protected:
+    // Converts the window, prints how long that took and checks the bound.
+    ConversionResult TimedCapture(const char* what)
+    {
+        const DWORD start = GetTickCount();
+        ConversionResult result = CaptureLive(window_);
+        const DWORD elapsed = GetTickCount() - start;
+        std::printf("[ capture of %s took %lu ms ]\n", what, static_cast<unsigned long>(elapsed));
+        std::fflush(stdout);
+        EXPECT_LT(elapsed, kSafetyBoundMs);
+        return result;
+    }
+};
+
+TEST_F(HungWindowTest, WindowThatStopsAnsweringOnCommandKeepsItsPicture)
+{
+    ASSERT_TRUE(Open(L"hang"));
+    PostMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_HANG_NOW, BN_CLICKED), 0);
+    // A message sent meanwhile may still be served before the posted command.
+    const DWORD start = GetTickCount();
+    while (WindowAnswers(window_) && GetTickCount() - start < FixtureProcess::kReadyTimeoutMs) {
+    }
+    ASSERT_FALSE(WindowAnswers(window_));
+
+    const ConversionResult result = TimedCapture("the hung window");
+    EXPECT_EQ(result.title, "Fixture: hang 応答なし");
+    EXPECT_TRUE(HasClosedOuterFrame(result.text));
+    // A label and a push button need no message: their texts are held by
+    // the system, so the picture is the one of the answering window.
+    EXPECT_TRUE(MatchesGolden("hang", result.text));
+}
+
+TEST_F(HungWindowTest, ListsHungFromTheStartShowTheirFramesWithoutEntries)
+{
+    ASSERT_TRUE(Open(L"lists --hang-after-ready"));
+    ASSERT_FALSE(WindowAnswers(window_));
+
+    // Combo boxes and list boxes must be asked: the first message waits for
+    // its timeout, every later one to the same thread returns at once.
+    const ConversionResult result = TimedCapture("the hung lists");
+    EXPECT_EQ(result.title, "Fixture: lists リスト");
+    EXPECT_TRUE(HasClosedOuterFrame(result.text));
+    EXPECT_TRUE(MatchesGolden("lists-hung", result.text));
+}
+
+}  // namespace

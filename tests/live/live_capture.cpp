@@ -1,0 +1,57 @@
+#include "live_capture.h"
+
+#include "capture_state.h"
+#include "cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts what a conversion tells the user.
+class CountingReporter : public CaptureReporter {
+public:
+    void NoTarget() override { ++noTarget; }
+    void ItemLimitReached() override { ++itemLimit; }
+
+    int noTarget = 0;
+    int itemLimit = 0;
+};
+
+void UseDefaultOptions()
+{
+    DelSpcLinFlg = 1;
+    DelSpcColFlg = 1;
+    CutUnderLine = 1;
+    NoMuitiLine = 0;
+}
+
+}  // namespace
+
+ConversionResult CaptureLive(HWND window)
+{
+    UseDefaultOptions();
+    CountingReporter reporter;
+    ConversionResult result;
+    EXPECT_TRUE(ConvertWindow(window, &result, reporter));
+    EXPECT_EQ(reporter.noTarget, 0);
+    EXPECT_EQ(reporter.itemLimit, 0);
+    return result;
+}
+
+std::vector<std::string> PictureLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string PictureUtf8(const std::string& cp932)
+{
+    std::string utf8;
+    Cp932ToUtf8(cp932, &utf8, InvalidBytes::Escape);
+    return utf8;
+}

@@ -1,0 +1,112 @@
+#include "picture_checks.h"
+
+#include "compaction.h"
+#include "live_capture.h"
+#include "sjis.h"
+
+#include <vector>
+
+namespace {
+
+bool StartsWith(const std::string& line, const char* piece)
+{
+    return line.compare(0, std::char_traits<char>::length(piece), piece) == 0;
+}
+
+bool EndsWith(const std::string& line, const char* piece)
+{
+    const size_t length = std::char_traits<char>::length(piece);
+    return line.size() >= length && line.compare(line.size() - length, length, piece) == 0;
+}
+
+bool IsFramedLine(const std::string& line, const char* left, const char* right)
+{
+    return line.size() >= 4 && StartsWith(line, left) && EndsWith(line, right);
+}
+
+bool IsSideLine(const std::string& line)
+{
+    return IsFramedLine(line, "┃", "┃") || IsFramedLine(line, "┠", "┨");
+}
+
+// White space as single spaces, none at the ends.
+std::string CollapseSpaces(const std::string& text)
+{
+    std::string collapsed;
+    for (const char c : text) {
+        const bool space = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (!space)
+            collapsed += c;
+        else if (!collapsed.empty() && collapsed.back() != ' ')
+            collapsed += ' ';
+    }
+    if (!collapsed.empty() && collapsed.back() == ' ')
+        collapsed.pop_back();
+    return collapsed;
+}
+
+// The length of the longest start of `rest`, in whole characters, that
+// stands on a line from `first` on; that line in *line.
+size_t LongestShownStart(const std::vector<std::string>& lines, size_t first, const std::string& rest,
+                         size_t* line)
+{
+    size_t longest = 0;
+    for (size_t i = first; i < lines.size(); ++i) {
+        for (size_t length = 0; length < rest.size();) {
+            length += CharLength(rest.data(), rest.size(), length);
+            if (FindChars(lines[i], rest.substr(0, length)) == std::string::npos)
+                break;
+            if (length > longest) {
+                longest = length;
+                *line = i;
+            }
+        }
+    }
+    return longest;
+}
+
+}  // namespace
+
+::testing::AssertionResult HasClosedOuterFrame(const std::string& text)
+{
+    const std::vector<std::string> lines = PictureLines(text);
+    if (lines.size() < 2)
+        return ::testing::AssertionFailure() << lines.size() << " lines";
+    if (!IsFramedLine(lines.front(), "┏", "┓"))
+        return ::testing::AssertionFailure() << "line 1 is no top edge: " << PictureUtf8(lines.front());
+    if (!IsFramedLine(lines.back(), "┗", "┛"))
+        return ::testing::AssertionFailure() << "the last line is no bottom edge: " << PictureUtf8(lines.back());
+    for (size_t i = 1; i + 1 < lines.size(); ++i)
+        if (!IsSideLine(lines[i]))
+            return ::testing::AssertionFailure() << "line " << i + 1 << " is open: " << PictureUtf8(lines[i]);
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult LinesFit(const std::string& text, int outputCols)
+{
+    const std::vector<std::string> lines = PictureLines(text);
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].size() > static_cast<size_t>(outputCols) + 2)
+            return ::testing::AssertionFailure() << "line " << i + 1 << " has " << lines[i].size()
+                                                 << " bytes, OutputCols is " << outputCols;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ShowsText(const std::string& text, const std::string& controlText)
+{
+    std::string shown = controlText;
+    PrepareText(shown);
+    std::string rest = CollapseSpaces(shown);
+    std::vector<std::string> lines = PictureLines(text);
+    for (std::string& line : lines)
+        line = CollapseSpaces(line);
+    for (size_t first = 0, line = 0; !rest.empty(); first = line + 1) {
+        const size_t length = LongestShownStart(lines, first, rest, &line);
+        if (length == 0)
+            return ::testing::AssertionFailure() << "\"" << PictureUtf8(shown) << "\" is not shown: nothing of \""
+                                                 << PictureUtf8(rest) << "\" from line " << first + 1 << " on";
+        rest.erase(0, length);
+        TrimLeadingWhite(rest);
+    }
+    return ::testing::AssertionSuccess();
+}
