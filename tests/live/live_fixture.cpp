@@ -7,14 +7,19 @@ std::wstring FixtureProgram()
     return HostPath(QS_QSFIXTURE);
 }
 
-HWND LiveFixtureTest::Open(const std::wstring& arguments)
+std::wstring ControlsProgram()
+{
+    return HostPath(QS_QSCONTROLS);
+}
+
+HWND LiveFixtureTest::Open(const std::wstring& program, const std::wstring& arguments)
 {
     fixture_.reset();
-    fixture_ = std::make_unique<FixtureProcess>(FixtureProgram(), arguments);
-    EXPECT_TRUE(fixture_->Process().Started()) << "cannot start qsfixture.exe";
+    fixture_ = std::make_unique<FixtureProcess>(program, arguments);
+    EXPECT_TRUE(fixture_->Process().Started()) << "cannot start the fixture program";
     std::string line;
     window_ = fixture_->WaitUntilReady(&line);
-    EXPECT_TRUE(IsWindow(window_)) << "no window ready, qsfixture said \"" << line << "\"";
+    EXPECT_TRUE(IsWindow(window_)) << "no window ready, the fixture said \"" << line << "\"";
     return IsWindow(window_) ? window_ : nullptr;
 }
 

@@ -10,12 +10,20 @@
 #include <memory>
 #include <string>
 
+// The paths of qsfixture.exe and qscontrols.exe in the build tree.
+std::wstring FixtureProgram();
+std::wstring ControlsProgram();
+
 class LiveFixtureTest : public ::testing::Test {
 protected:
-    // Starts qsfixture.exe with `arguments` (a window name, maybe followed by
-    // --hang-after-ready) in place of the fixture open so far; the window
-    // once it is ready, or null after a failure.
-    HWND Open(const std::wstring& arguments);
+    // Starts `program` (one of the two above) with `arguments` (a window
+    // name; for qsfixture maybe followed by --hang-after-ready) in place of
+    // the fixture open so far; the window once it is ready, or null after a
+    // failure.
+    HWND Open(const std::wstring& program, const std::wstring& arguments);
+
+    // The same with qsfixture.exe.
+    HWND Open(const std::wstring& arguments) { return Open(FixtureProgram(), arguments); }
 
     // The open window's control with this id (GetDlgItem asks the system,
     // not the fixture).
@@ -24,6 +32,3 @@ protected:
     std::unique_ptr<FixtureProcess> fixture_;
     HWND window_ = nullptr;
 };
-
-// The path of qsfixture.exe in the build tree.
-std::wstring FixtureProgram();

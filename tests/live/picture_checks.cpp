@@ -65,6 +65,53 @@ size_t LongestShownStart(const std::vector<std::string>& lines, size_t first, co
     return longest;
 }
 
+std::string TreeMark(const TreeItemState& item)
+{
+    if (item.expanded)
+        return "[-]";
+    if (item.children == 1)
+        return "[+]";
+    return item.lastSibling ? "└" : "├";
+}
+
+// The column of the item's text in `line`, or npos if the line does not
+// show the item with its mark.
+size_t TreeTextColumn(const std::string& line, const TreeItemState& item)
+{
+    const std::string mark = TreeMark(item);
+    std::string shown = item.text;
+    PrepareText(shown);
+    const size_t at = FindChars(line, mark + shown);
+    return at == std::string::npos ? at : at + mark.size();
+}
+
+// The item nearest above `i` that is less deep, or the nearest above it at
+// the same depth with none less deep in between: its parent or its sibling.
+// npos when there is none among the items.
+size_t Relative(const std::vector<TreeItemState>& items, size_t i)
+{
+    for (size_t j = i; j-- > 0;) {
+        if (items[j].depth <= items[i].depth)
+            return j;
+    }
+    return std::string::npos;
+}
+
+::testing::AssertionResult NestedAsItsRelative(const std::vector<TreeItemState>& items,
+                                               const std::vector<size_t>& columns, size_t i)
+{
+    const size_t j = Relative(items, i);
+    if (j == std::string::npos)
+        return ::testing::AssertionSuccess();
+    const bool sibling = items[j].depth == items[i].depth;
+    const bool child = items[j].depth == items[i].depth - 1;
+    if ((sibling && columns[i] == columns[j]) || (child && columns[i] > columns[j]) || (!sibling && !child))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "\"" << PictureUtf8(items[i].text) << "\" stands in column " << columns[i]
+                                         << ", its " << (sibling ? "sibling" : "parent") << " \""
+                                         << PictureUtf8(items[j].text) << "\" in column " << columns[j];
+}
+
 }  // namespace
 
 ::testing::AssertionResult HasClosedOuterFrame(const std::string& text)
@@ -107,6 +154,26 @@ size_t LongestShownStart(const std::vector<std::string>& lines, size_t first, co
                                                  << PictureUtf8(rest) << "\" from line " << first + 1 << " on";
         rest.erase(0, length);
         TrimLeadingWhite(rest);
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ShowsTree(const std::string& text, const std::vector<TreeItemState>& items)
+{
+    const std::vector<std::string> lines = PictureLines(text);
+    size_t line = 0;
+    while (!items.empty() && line < lines.size() && TreeTextColumn(lines[line], items[0]) == std::string::npos)
+        ++line;
+    std::vector<size_t> columns;
+    for (size_t i = 0; i < items.size(); ++i, ++line) {
+        const size_t column = line < lines.size() ? TreeTextColumn(lines[line], items[i]) : std::string::npos;
+        if (column == std::string::npos)
+            return ::testing::AssertionFailure() << "\"" << PictureUtf8(TreeMark(items[i]) + items[i].text) << "\" is "
+                                                 << (i == 0 ? "not shown" : "not on line " + std::to_string(line + 1));
+        columns.push_back(column);
+        const ::testing::AssertionResult nested = NestedAsItsRelative(items, columns, i);
+        if (!nested)
+            return nested;
     }
     return ::testing::AssertionSuccess();
 }

@@ -2,9 +2,12 @@
 // that windows of other programs can be checked without golden pictures.
 #pragma once
 
+#include "remote_items.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // The first line runs ┏━…┓, the last ┗━…┛, and every line between starts
 // with ┃ or ┠ and ends with the matching ┃ or ┨.
@@ -19,3 +22,11 @@
 // wrapped by the capture, at a space or within a word: it must then stand
 // in pieces, each on a line below the one before.
 ::testing::AssertionResult ShowsText(const std::string& text, const std::string& controlText);
+
+// The tree items stand one per line, the first on the first line that
+// shows it and each next one directly below, as their mark followed by
+// their text: "[-]" when expanded, "[+]" when collapsed with a children
+// flag of exactly 1, otherwise "├", or "└" for the last of its level. An
+// item's text starts further right than its parent's and in the same
+// column as its siblings'.
+::testing::AssertionResult ShowsTree(const std::string& text, const std::vector<TreeItemState>& items);

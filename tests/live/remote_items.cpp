@@ -1,0 +1,147 @@
+#include "remote_items.h"
+
+#include "remote_buffer.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr UINT kAnswerTimeoutMs = 5000;
+
+// Mappings of the test's own, apart from those of the conversions it runs.
+constexpr ChannelBlock kTreeBlock = {"QsTestTree", kRemoteTextSize + sizeof(TVITEMA)};
+constexpr ChannelBlock kHeaderBlock = {"QsTestHeader", kRemoteTextSize + sizeof(HDITEMA)};
+constexpr ChannelBlock kCellBlock = {"QsTestCell", kRemoteTextSize + sizeof(LVITEMA)};
+
+HTREEITEM NextItem(HWND tree, UINT relation, HTREEITEM item)
+{
+    return reinterpret_cast<HTREEITEM>(AskControl(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+char* TextPointer(const RemoteBuffer& block)
+{
+    return reinterpret_cast<char*>(static_cast<uintptr_t>(block.TextAddress()));
+}
+
+// Brings the item's text, expanded state and children flag into the block.
+bool ReadTreeItem(RemoteBuffer& block, HWND tree, HTREEITEM item)
+{
+    TVITEMA& fields = block.Item<TVITEMA>();
+    fields = TVITEMA{};
+    fields.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN;
+    fields.hItem = item;
+    fields.stateMask = TVIS_EXPANDED;
+    fields.pszText = TextPointer(block);
+    fields.cchTextMax = kRemoteTextSize;
+    return block.Exchange(tree, TVM_GETITEMA, 0);
+}
+
+int Depth(HWND tree, HTREEITEM item)
+{
+    int depth = 0;
+    while ((item = NextItem(tree, TVGN_PARENT, item)) != nullptr)
+        ++depth;
+    return depth;
+}
+
+TreeItemState StateOf(RemoteBuffer& block, HWND tree, HTREEITEM item)
+{
+    const TVITEMA& fields = block.Item<TVITEMA>();
+    return {block.Text(), (fields.state & TVIS_EXPANDED) != 0, fields.cChildren,
+            NextItem(tree, TVGN_NEXT, item) == nullptr, Depth(tree, item)};
+}
+
+std::string HeaderText(RemoteBuffer& block, HWND header, int column)
+{
+    HDITEMA& fields = block.Item<HDITEMA>();
+    fields = HDITEMA{};
+    fields.mask = HDI_TEXT;
+    fields.pszText = TextPointer(block);
+    fields.cchTextMax = kRemoteTextSize;
+    return block.Exchange(header, HDM_GETITEMA, column) ? block.Text() : std::string();
+}
+
+std::string CellText(RemoteBuffer& block, HWND list, int row, int column)
+{
+    LVITEMA& fields = block.Item<LVITEMA>();
+    fields = LVITEMA{};
+    fields.iSubItem = column;
+    fields.pszText = TextPointer(block);
+    fields.cchTextMax = kRemoteTextSize;
+    return block.Exchange(list, LVM_GETITEMTEXTA, row) ? block.Text() : std::string();
+}
+
+HWND HeaderOf(HWND list)
+{
+    return reinterpret_cast<HWND>(AskControl(list, LVM_GETHEADER, 0, 0));
+}
+
+}  // namespace
+
+LRESULT AskControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(control, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer))
+        return 0;
+    return static_cast<LRESULT>(answer);
+}
+
+std::vector<TreeItemState> VisibleTreeItems(HWND tree)
+{
+    RemoteChannel channel;
+    if (!channel.Open(tree, {kTreeBlock}))
+        return {};
+    RemoteBuffer& block = channel.Buffer(0);
+    std::vector<TreeItemState> items;
+    const LRESULT fitting = AskControl(tree, TVM_GETVISIBLECOUNT, 0, 0);
+    for (HTREEITEM item = NextItem(tree, TVGN_FIRSTVISIBLE, nullptr);
+         item && static_cast<LRESULT>(items.size()) < fitting; item = NextItem(tree, TVGN_NEXTVISIBLE, item)) {
+        if (!ReadTreeItem(block, tree, item))
+            return {};
+        items.push_back(StateOf(block, tree, item));
+    }
+    return items;
+}
+
+HTREEITEM FindTreeChild(HWND tree, HTREEITEM parent, const std::string& text)
+{
+    RemoteChannel channel;
+    if (!channel.Open(tree, {kTreeBlock}))
+        return nullptr;
+    RemoteBuffer& block = channel.Buffer(0);
+    HTREEITEM item = parent ? NextItem(tree, TVGN_CHILD, parent) : NextItem(tree, TVGN_ROOT, nullptr);
+    for (; item; item = NextItem(tree, TVGN_NEXT, item)) {
+        if (ReadTreeItem(block, tree, item) && block.Text() == text)
+            return item;
+    }
+    return nullptr;
+}
+
+std::vector<std::string> HeaderTexts(HWND list)
+{
+    HWND header = HeaderOf(list);
+    RemoteChannel channel;
+    if (!header || !channel.Open(header, {kHeaderBlock}))
+        return {};
+    std::vector<std::string> texts;
+    const int columns = static_cast<int>(AskControl(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int column = 0; column < columns; ++column)
+        texts.push_back(HeaderText(channel.Buffer(0), header, column));
+    return texts;
+}
+
+std::vector<std::string> ListCellTexts(HWND list)
+{
+    HWND header = HeaderOf(list);
+    const int columns = header ? static_cast<int>(AskControl(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    const int rows = static_cast<int>(AskControl(list, LVM_GETITEMCOUNT, 0, 0));
+    RemoteChannel channel;
+    if (!channel.Open(list, {kCellBlock}))
+        return {};
+    std::vector<std::string> texts;
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column)
+            texts.push_back(CellText(channel.Buffer(0), list, row, column));
+    }
+    return texts;
+}
