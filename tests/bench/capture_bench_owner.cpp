@@ -1,6 +1,7 @@
 #include "capture_bench_owner.h"
 
 #include "fixture_ready.h"
+#include "tree_items.h"
 
 #include <commctrl.h>
 
@@ -117,24 +118,14 @@ void FillList(HWND list)
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
-HTREEITEM AddTreeItem(HWND tree, HTREEITEM parent, const std::string& text)
-{
-    TVINSERTSTRUCTA insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
 // Parents with their children, every parent expanded: all items are lines.
 void FillTree(HWND tree)
 {
     SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
     for (int parent = 1; parent <= kBenchTreeParents; ++parent) {
-        HTREEITEM item = AddTreeItem(tree, TVI_ROOT, Numbered("フォルダ %03d", parent));
+        HTREEITEM item = AddTreeItem(tree, nullptr, Numbered("フォルダ %03d", parent).c_str());
         for (int child = 1; child <= kBenchTreeChildren; ++child)
-            AddTreeItem(tree, item, Numbered("ファイル %03d-%d", parent, child));
+            AddTreeItem(tree, item, Numbered("ファイル %03d-%d", parent, child).c_str());
         SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
     }
     SendMessageA(tree, WM_SETREDRAW, TRUE, 0);

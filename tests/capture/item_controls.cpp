@@ -18,29 +18,9 @@ void ItemControlTest::TearDown()
     CommonControlsTest::TearDown();
 }
 
-HTREEITEM AddTreeItem(HWND tree, HTREEITEM parent, const char* text)
-{
-    TVINSERTSTRUCTA insert{};
-    insert.hParent = parent ? parent : TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<char*>(text);
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
 void ExpandTreeItem(HWND tree, HTREEITEM item)
 {
     SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-}
-
-void SetTreeItemState(HWND tree, HTREEITEM item, UINT state, UINT mask)
-{
-    TVITEMA fields{};
-    fields.mask = TVIF_STATE;
-    fields.hItem = item;
-    fields.state = state;
-    fields.stateMask = mask;
-    SendMessageA(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&fields));
 }
 
 void AddListColumn(HWND list, int index, const char* text)

@@ -2,6 +2,8 @@
 // remote memory channel's path.
 #pragma once
 
+#include "tree_items.h"
+
 #include "common_controls_test_support.h"
 #include "remote_buffer.h"
 
@@ -28,11 +30,9 @@ private:
     int32_t savedPlatform_ = 0;
 };
 
-HTREEITEM AddTreeItem(HWND tree, HTREEITEM parent, const char* text);
 void ExpandTreeItem(HWND tree, HTREEITEM item);
 // Sets state bits directly, as a program may: an item can then be marked
 // expanded without having children.
-void SetTreeItemState(HWND tree, HTREEITEM item, UINT state, UINT mask);
 
 void AddListColumn(HWND list, int index, const char* text);
 // Appends a row with one text per column.
