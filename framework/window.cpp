@@ -42,8 +42,10 @@ bool Window::RegisterClassFor(const char* className, UINT style, HICON icon, HCU
 HWND Window::Create(const char* className, const char* title, DWORD style, DWORD exStyle, const RECT& rect,
                     HWND parent, HMENU menuOrId)
 {
-    return CreateWindowExA(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
-                           rect.bottom - rect.top, parent, menuOrId, GetModuleHandleA(nullptr), this);
+    const bool placed = rect.left != CW_USEDEFAULT;
+    return CreateWindowExA(exStyle, className, title, style, rect.left, placed ? rect.top : CW_USEDEFAULT,
+                           placed ? rect.right - rect.left : CW_USEDEFAULT, placed ? rect.bottom - rect.top : 0,
+                           parent, menuOrId, GetModuleHandleA(nullptr), this);
 }
 
 bool Window::Subclass(HWND hwnd)

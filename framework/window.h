@@ -27,7 +27,8 @@ public:
     static Window* FromHandle(HWND hwnd);
 
     // Creates a window of a class registered with RegisterClassFor and binds
-    // it to this object from its very first message on.
+    // it to this object from its very first message on. A rectangle whose
+    // left is CW_USEDEFAULT leaves place and size to the system.
     HWND Create(const char* className, const char* title, DWORD style, DWORD exStyle, const RECT& rect,
                 HWND parent, HMENU menuOrId);
 

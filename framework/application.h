@@ -1,0 +1,85 @@
+// The application object: start-up, the message loop with accelerators,
+// the pre-translation chain and idle-time command states, the profile and
+// its recent-file list, the document templates, and the commands that
+// belong to no document (new, open, recent files).
+#pragma once
+
+#include "command.h"
+#include "profile.h"
+#include "recent_files.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class DocTemplate;
+class Document;
+class MdiFrameWindow;
+
+constexpr UINT kCommandNew = 0xE100;   // 57600
+constexpr UINT kCommandOpen = 0xE101;  // 57601
+
+// The framework's standard messages, in the string table.
+constexpr UINT kOpenFailedMessage = 0xF101;    // 61697
+constexpr UINT kSaveFailedMessage = 0xF102;    // 61698
+constexpr UINT kSaveChangesMessage = 0xF103;   // 61699, "%1" is the document's title
+constexpr UINT kApplicationNameId = 0xE000;    // 57344
+// Ours: a file too large for an edit view ("%1" is its path).
+constexpr UINT kFileTooLargeMessage = 0xF1F0;
+
+class Application : public CommandTarget {
+public:
+    Application();
+    ~Application() override;
+
+    static Application* Current();
+
+    virtual bool InitInstance() = 0;
+    virtual int ExitInstance() { return 0; }
+    // Runs InitInstance, then the message loop until WM_QUIT.
+    int Run();
+
+    void SetRegistryKey(const char* company);
+    void LoadStdProfileSettings(int recentFiles);
+    const Profile& GetProfile() const { return profile_; }
+    RecentFileList* RecentFiles() const { return recentFiles_.get(); }
+    const std::string& Name() const { return name_; }
+
+    void AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
+    DocTemplate* FirstTemplate() const;
+    Document* OpenDocumentFile(const std::string& path);
+    void AddToRecentFiles(const std::string& path);
+    bool SaveAllModified() const;
+    void CloseAllDocuments() const;
+
+    MdiFrameWindow* MainFrame() const { return mainFrame_; }
+    void SetMainFrame(MdiFrameWindow* frame) { mainFrame_ = frame; }
+
+    // The standard message box: the application's name as its caption.
+    int ShowMessage(const std::string& text, UINT type) const;
+    int ShowMessage(UINT stringId, UINT type, const std::string& argument = {}) const;
+
+    bool QueryCommand(UINT id, CommandState* state) override;
+    void ExecuteCommand(UINT id) override;
+
+protected:
+    virtual void OnIdle();
+
+private:
+    bool PreTranslate(MSG* message) const;
+    void OpenRecentFile(size_t index);
+
+    std::string name_;
+    Profile profile_;
+    std::unique_ptr<RecentFileList> recentFiles_;
+    std::vector<std::unique_ptr<DocTemplate>> templates_;
+    MdiFrameWindow* mainFrame_ = nullptr;
+};
+
+// A string resource of this program, empty when it is missing.
+std::string LoadString(UINT id);
+// The part of a "prompt\ntip" string before or after its newline.
+std::string PromptPart(const std::string& text);
+std::string TipPart(const std::string& text);

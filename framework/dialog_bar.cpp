@@ -1,0 +1,101 @@
+#include "dialog_bar.h"
+
+#include "application.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace {
+
+// The bar's dialog procedure leaves everything to the dialog manager; the
+// bar's own handling is in its subclass.
+INT_PTR CALLBACK BarDialogProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    return message == WM_INITDIALOG;
+}
+
+bool IsPushButton(HWND control)
+{
+    char className[16] = "";
+    GetClassNameA(control, className, sizeof className);
+    return lstrcmpiA(className, "Button") == 0 &&
+           (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
+bool DialogBar::CreateBar(HWND frame, UINT templateId, UINT barId)
+{
+    HWND bar = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), frame, BarDialogProc, 0);
+    if (!bar)
+        return false;
+    if (!Subclass(bar)) {
+        DestroyWindow(bar);
+        return false;
+    }
+    SetWindowLongPtrA(bar, GWLP_ID, static_cast<LONG_PTR>(barId));
+    AddButtonTips();
+    ShowWindow(bar, SW_SHOW);
+    return true;
+}
+
+// Each push button shows the tip part of its command's string.
+void DialogBar::AddButtonTips()
+{
+    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!tips_)
+        return;
+    for (HWND control = GetWindow(Handle(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!IsPushButton(control))
+            continue;
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = Handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = LPSTR_TEXTCALLBACKA;
+        SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+int DialogBar::Height() const
+{
+    RECT rect;
+    GetWindowRect(Handle(), &rect);
+    return rect.bottom - rect.top;
+}
+
+void DialogBar::UpdateCommandStates(const CommandRoute& route)
+{
+    for (HWND control = GetWindow(Handle(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!IsPushButton(control))
+            continue;
+        const bool enabled = StateOfCommand(route, static_cast<UINT>(GetDlgCtrlID(control))).enabled;
+        if ((IsWindowEnabled(control) != 0) != enabled)
+            EnableWindow(control, enabled);
+    }
+}
+
+LRESULT DialogBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        // Clicks and notifications of the bar's controls are the frame's.
+        return SendMessageA(GetParent(Handle()), WM_COMMAND, wParam, lParam);
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->hwndFrom != tips_)
+            break;
+        const UINT id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
+        if (header->code == TTN_GETDISPINFOA) {
+            tipText_ = TipPart(LoadString(id));
+            reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = &tipText_[0];
+            return 0;
+        }
+        break;
+    }
+    }
+    return Default(message, wParam, lParam);
+}

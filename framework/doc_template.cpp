@@ -1,0 +1,139 @@
+#include "doc_template.h"
+
+#include "application.h"
+#include "document.h"
+#include "mdi_child.h"
+#include "mdi_frame.h"
+#include "view.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<std::string> SplitFields(const std::string& text)
+{
+    std::vector<std::string> fields(1);
+    for (char c : text) {
+        if (c == '\n')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+DocTemplate::DocTemplate(UINT resourceId, MakeDocument makeDocument, MakeFrame makeFrame, MakeView makeView)
+    : resourceId_(resourceId),
+      makeDocument_(std::move(makeDocument)),
+      makeFrame_(std::move(makeFrame)),
+      makeView_(std::move(makeView))
+{
+}
+
+DocTemplate::~DocTemplate()
+{
+    if (menu_)
+        DestroyMenu(menu_);
+}
+
+bool DocTemplate::LoadResources()
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    menu_ = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId_));
+    accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId_));
+    fields_ = SplitFields(LoadString(resourceId_));
+    return menu_ != nullptr;
+}
+
+std::string DocTemplate::Field(size_t index) const
+{
+    return index < fields_.size() ? fields_[index] : std::string();
+}
+
+Document* DocTemplate::FindDocument(const std::string& path) const
+{
+    for (const auto& document : documents_) {
+        if (!document->PathName().empty() && SamePath(document->PathName(), path))
+            return document.get();
+    }
+    return nullptr;
+}
+
+MdiChildWindow* DocTemplate::CreateNewFrame(Document* document)
+{
+    MdiFrameWindow* mainFrame = Application::Current()->MainFrame();
+    MdiChildWindow* frame = makeFrame_();
+    if (!mainFrame || !frame->CreateFrame(mainFrame, document, makeView_()))
+        return nullptr;  // a frame that failed has deleted itself and its view
+    return frame;
+}
+
+Document* DocTemplate::OpenDocumentFile(const std::string& path)
+{
+    std::unique_ptr<Document> owned = makeDocument_();
+    Document* document = owned.get();
+    document->template_ = this;
+    documents_.push_back(std::move(owned));
+
+    MdiChildWindow* frame = CreateNewFrame(document);
+    if (!frame) {
+        RemoveDocument(document);
+        return nullptr;
+    }
+    bool made;
+    if (path.empty()) {
+        document->SetTitle(DocumentName() + std::to_string(++untitledCount_));
+        made = document->OnNewDocument();
+    } else {
+        made = document->OnOpenDocument(path);
+        if (made)
+            document->SetPathName(path);
+    }
+    if (!made) {
+        frame->Close();  // the last frame takes the document with it
+        return nullptr;
+    }
+    frame->GetView()->OnInitialUpdate();
+    frame->Activate();
+    return document;
+}
+
+void DocTemplate::RemoveDocument(Document* document)
+{
+    documents_.erase(std::remove_if(documents_.begin(), documents_.end(),
+                                    [document](const auto& owned) { return owned.get() == document; }),
+                     documents_.end());
+}
+
+bool DocTemplate::SaveAllModified() const
+{
+    for (const auto& document : documents_) {
+        if (!document->SaveModified())
+            return false;
+    }
+    return true;
+}
+
+void DocTemplate::CloseAllDocuments()
+{
+    while (!documents_.empty()) {
+        const size_t before = documents_.size();
+        documents_.back()->OnCloseDocument();
+        if (documents_.size() == before)  // a document without frames
+            documents_.pop_back();
+    }
+}
+
+bool DocTemplate::QueryCommand(UINT, CommandState*)
+{
+    return false;
+}
+
+void DocTemplate::ExecuteCommand(UINT) {}

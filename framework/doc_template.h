@@ -1,0 +1,70 @@
+// The document template: one kind of document with its frame and view
+// classes, its menu and accelerators, and the names from its template
+// string ("\nQSC\n..." fields: window title, document name, new-file name,
+// filter name, filter extension, file-type id, file-type name).
+#pragma once
+
+#include "command.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Document;
+class MdiChildWindow;
+class View;
+
+class DocTemplate : public CommandTarget {
+public:
+    using MakeDocument = std::function<std::unique_ptr<Document>()>;
+    using MakeFrame = std::function<MdiChildWindow*()>;  // owned by its window
+    using MakeView = std::function<View*()>;             // owned by its window
+
+    DocTemplate(UINT resourceId, MakeDocument makeDocument, MakeFrame makeFrame, MakeView makeView);
+    ~DocTemplate() override;
+
+    // Loads the menu, the accelerators and the template string.
+    bool LoadResources();
+
+    HMENU Menu() const { return menu_; }
+    HACCEL Accelerators() const { return accelerators_; }
+    // Field 1 to 6 of the template string after the window title.
+    std::string DocumentName() const { return Field(1); }
+    std::string FilterName() const { return Field(3); }
+    std::string FilterExtension() const { return Field(4); }
+
+    // A new untitled document (path empty) or the document read from
+    // `path`, in a new active frame; null, after the user was told, on failure.
+    Document* OpenDocumentFile(const std::string& path);
+    // Another frame and view on a document that is open already.
+    MdiChildWindow* CreateNewFrame(Document* document);
+
+    const std::vector<std::unique_ptr<Document>>& Documents() const { return documents_; }
+    // The document of this template whose file is `path`, or null.
+    Document* FindDocument(const std::string& path) const;
+
+    // Closes every document; false if the user cancelled a save prompt.
+    bool SaveAllModified() const;
+    void CloseAllDocuments();
+
+    bool QueryCommand(UINT id, CommandState* state) override;
+    void ExecuteCommand(UINT id) override;
+
+private:
+    friend class Document;
+    void RemoveDocument(Document* document);
+    std::string Field(size_t index) const;
+
+    UINT resourceId_;
+    MakeDocument makeDocument_;
+    MakeFrame makeFrame_;
+    MakeView makeView_;
+    HMENU menu_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    std::vector<std::string> fields_;
+    std::vector<std::unique_ptr<Document>> documents_;
+    int untitledCount_ = 0;
+};

@@ -1,0 +1,124 @@
+#include "edit_view.h"
+
+#include "document.h"
+#include "mdi_child.h"
+
+namespace {
+
+// One tab stop every 32 dialog-template units.
+constexpr int kTabStop = 32;
+
+}  // namespace
+
+bool EditView::CreateView(MdiChildWindow* frame, Document* document)
+{
+    Attach(frame, document);
+    RECT client;
+    GetClientRect(frame->Handle(), &client);
+    HWND edit = CreateWindowExA(0, "Edit", "", kEditViewStyle, 0, 0, client.right, client.bottom,
+                                frame->Handle(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstPaneId)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!edit || !Subclass(edit)) {
+        if (edit)
+            DestroyWindow(edit);
+        return false;
+    }
+    SendMessageA(edit, EM_SETLIMITTEXT, kEditViewLimit, 0);
+    int tabStop = kTabStop;
+    SendMessageA(edit, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+    if (OnCreate() == -1) {
+        DestroyWindow(edit);  // the view deletes itself with its window
+        return false;
+    }
+    JoinDocument();
+    return true;
+}
+
+std::string EditView::Text() const
+{
+    const int length = GetWindowTextLengthA(Handle());
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(Handle(), &text[0], length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+std::string EditView::SaveBytes() const
+{
+    return exactBytes_ ? *exactBytes_ : Text();
+}
+
+bool EditView::LoadBytes(const std::string& bytes)
+{
+    // An edit control ends its text at the first NUL.
+    if (bytes.find('\0') != std::string::npos)
+        return false;
+    settingText_ = true;
+    const bool set = SetWindowTextA(Handle(), bytes.c_str()) != 0;
+    settingText_ = false;
+    exactBytes_ = set ? std::optional<std::string>(bytes) : std::nullopt;
+    SendMessageA(Handle(), EM_SETMODIFY, FALSE, 0);
+    return set;
+}
+
+void EditView::OnNotification(UINT code)
+{
+    if (code != EN_CHANGE || settingText_)
+        return;
+    exactBytes_.reset();
+    if (Document* document = GetDocument())
+        document->SetModifiedFlag(true);
+}
+
+LRESULT EditView::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == EM_REPLACESEL && GetWindowTextLengthA(Handle()) == 0 && lParam) {
+        // The whole text comes in one piece: keep its bytes.
+        const std::string bytes = reinterpret_cast<const char*>(lParam);
+        settingText_ = true;
+        const LRESULT result = Default(message, wParam, lParam);
+        settingText_ = false;
+        exactBytes_ = bytes;
+        if (Document* document = GetDocument())
+            document->SetModifiedFlag(true);
+        return result;
+    }
+    return Default(message, wParam, lParam);
+}
+
+bool EditView::QueryCommand(UINT id, CommandState* state)
+{
+    DWORD start = 0, end = 0;
+    switch (id) {
+    case kCommandUndo:
+        state->enabled = SendMessageA(Handle(), EM_CANUNDO, 0, 0) != 0;
+        return true;
+    case kCommandCut:
+    case kCommandCopy:
+        SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        state->enabled = start != end;
+        return true;
+    case kCommandPaste:
+        state->enabled = IsClipboardFormatAvailable(CF_TEXT) != 0;
+        return true;
+    }
+    return false;
+}
+
+void EditView::ExecuteCommand(UINT id)
+{
+    switch (id) {
+    case kCommandUndo:
+        SendMessageA(Handle(), EM_UNDO, 0, 0);
+        break;
+    case kCommandCut:
+        SendMessageA(Handle(), WM_CUT, 0, 0);
+        break;
+    case kCommandCopy:
+        SendMessageA(Handle(), WM_COPY, 0, 0);
+        break;
+    case kCommandPaste:
+        SendMessageA(Handle(), WM_PASTE, 0, 0);
+        break;
+    }
+}

@@ -1,0 +1,47 @@
+// A view that is a multi-line edit control: the document's text lives in
+// the control. Undo, cut, copy and paste are its commands, and each change
+// the user makes marks the document modified.
+//
+// The bytes that were put in whole (a file read, or a text set into the
+// empty control) are also kept as they came: an edit control stores text
+// as Unicode, so bytes that are not valid Shift-JIS, or that the code page
+// maps twice, would not come back the same. Saving writes the kept bytes
+// until the text is changed.
+#pragma once
+
+#include "view.h"
+
+#include <optional>
+#include <string>
+
+constexpr UINT kCommandUndo = 0xE12B;   // 57643
+constexpr UINT kCommandCut = 0xE123;    // 57635
+constexpr UINT kCommandCopy = 0xE122;   // 57634
+constexpr UINT kCommandPaste = 0xE125;  // 57637
+constexpr UINT kFirstPaneId = 0xE900;   // the view's id in its frame
+
+constexpr DWORD kEditViewStyle = 0x50B001C4;  // child, visible, border, both scroll bars, multi-line, auto-scroll both ways, selection kept
+constexpr UINT kEditViewLimit = 0xFFFFF;
+
+class EditView : public View {
+public:
+    bool CreateView(MdiChildWindow* frame, Document* document) override;
+
+    HWND Edit() const { return Handle(); }
+    std::string Text() const;
+    std::string SaveBytes() const override;
+    bool LoadBytes(const std::string& bytes) override;
+    void OnNotification(UINT code) override;
+
+    bool QueryCommand(UINT id, CommandState* state) override;
+    void ExecuteCommand(UINT id) override;
+
+protected:
+    // The edit control exists; -1 fails the view's creation.
+    virtual int OnCreate() { return 0; }
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::optional<std::string> exactBytes_;
+    bool settingText_ = false;
+};

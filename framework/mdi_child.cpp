@@ -1,0 +1,140 @@
+#include "mdi_child.h"
+
+#include "document.h"
+#include "mdi_frame.h"
+#include "view.h"
+
+#include <string>
+
+namespace {
+
+const char kChildClass[] = "QuillscapeChildFrame";
+
+}  // namespace
+
+bool MdiChildWindow::CreateFrame(MdiFrameWindow* frame, Document* document, View* view)
+{
+    mainFrame_ = frame;
+    view_ = view;
+    pendingDocument_ = document;
+    if (!RegisterClassFor(kChildClass, CS_DBLCLKS, nullptr, LoadCursor(nullptr, IDC_ARROW),
+                          reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1))) {
+        delete view;
+        delete this;
+        return false;
+    }
+    SIZE size{CW_USEDEFAULT, CW_USEDEFAULT};
+    PreCreateWindow(&size);
+    MDICREATESTRUCTA create{};
+    create.szClass = kChildClass;
+    create.szTitle = "";
+    create.hOwner = GetModuleHandleA(nullptr);
+    create.x = CW_USEDEFAULT;
+    create.y = CW_USEDEFAULT;
+    create.cx = size.cx;
+    create.cy = size.cy;
+    create.style = WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    create.lParam = reinterpret_cast<LPARAM>(this);
+    HWND hwnd = reinterpret_cast<HWND>(
+        SendMessageA(frame->MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    if (!hwnd) {
+        // A frame that never got its window deletes itself here; one whose
+        // WM_CREATE failed is gone already.
+        if (!Handle() && view_) {
+            delete view_;
+            delete this;
+        }
+        return false;
+    }
+    return true;
+}
+
+Document* MdiChildWindow::GetDocument() const
+{
+    return view_ ? view_->GetDocument() : nullptr;
+}
+
+void MdiChildWindow::UpdateTitle(int number, int count)
+{
+    Document* document = GetDocument();
+    if (!document)
+        return;
+    std::string title = document->Title();
+    if (count > 1)
+        title += ":" + std::to_string(number);
+    SetWindowTextA(Handle(), title.c_str());
+}
+
+void MdiChildWindow::Activate()
+{
+    ShowWindow(Handle(), SW_SHOW);
+    SendMessageA(mainFrame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    mainFrame_->OnChildrenChanged();
+}
+
+void MdiChildWindow::Close()
+{
+    SendMessageA(mainFrame_->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
+}
+
+bool MdiChildWindow::QueryCommand(UINT, CommandState*)
+{
+    return false;
+}
+
+void MdiChildWindow::ExecuteCommand(UINT) {}
+
+LRESULT MdiChildWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        if (Default(message, wParam, lParam) == -1 || !view_->CreateView(this, pendingDocument_))
+            return -1;
+        pendingDocument_ = nullptr;
+        return 0;
+    case WM_SIZE:
+        if (view_ && view_->Handle()) {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            MoveWindow(view_->Handle(), 0, 0, client.right, client.bottom, TRUE);
+        }
+        break;
+    case WM_SETFOCUS:
+        if (view_ && view_->Handle())
+            SetFocus(view_->Handle());
+        return 0;
+    case WM_COMMAND:
+        if (view_ && lParam && reinterpret_cast<HWND>(lParam) == view_->Handle()) {
+            view_->OnNotification(HIWORD(wParam));
+            return 0;
+        }
+        // Menu commands reach a child only through the frame's route.
+        return SendMessageA(mainFrame_->Handle(), message, wParam, lParam);
+    case WM_CLOSE:
+        if (Document* document = GetDocument()) {
+            if (document->Views().size() == 1 && !document->SaveModified())
+                return 0;
+        }
+        break;
+    case WM_MDIACTIVATE:
+    case WM_DESTROY: {
+        const LRESULT result = Default(message, wParam, lParam);
+        mainFrame_->OnChildrenChanged();
+        return result;
+    }
+    }
+    return Default(message, wParam, lParam);
+}
+
+LRESULT MdiChildWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefMDIChildProcA(Handle(), message, wParam, lParam);
+}
+
+void MdiChildWindow::OnFinalMessage()
+{
+    // A frame whose view was never made still owns it.
+    if (view_ && !view_->Handle())
+        delete view_;
+    delete this;
+}

@@ -1,0 +1,307 @@
+#include "mdi_frame.h"
+
+#include "application.h"
+#include "dialog_bar.h"
+#include "doc_template.h"
+#include "document.h"
+#include "mdi_child.h"
+#include "status_bar.h"
+#include "view.h"
+
+namespace {
+
+const char kFrameClass[] = "QuillscapeMainFrame";
+// Posted so that menus and captions follow the children once a child's
+// creation or destruction has finished.
+constexpr UINT kChildrenChanged = WM_APP + 0x1100;
+
+// The popup of `menu` that holds the Window commands, or null.
+HMENU WindowPopupOf(HMENU menu)
+{
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        HMENU popup = GetSubMenu(menu, i);
+        if (popup && GetMenuState(popup, kCommandCascade, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            return popup;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool MdiFrameWindow::LoadFrame(UINT resourceId, DWORD style)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
+    if (!RegisterClassFor(kFrameClass, CS_DBLCLKS, icon, LoadCursor(nullptr, IDC_ARROW),
+                          reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
+        return false;
+    ownMenu_ = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
+    ownAccelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
+    title_ = LoadString(resourceId);
+    idleText_ = LoadString(kIdleMessageId);
+    RECT rect{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+    if (!PreCreateWindow(&rect))
+        return false;
+    shownMenu_ = ownMenu_;
+    return Create(kFrameClass, title_.c_str(), style, 0, rect, nullptr, ownMenu_) != nullptr;
+}
+
+bool MdiFrameWindow::CreateMdiClient()
+{
+    CLIENTCREATESTRUCT client{};
+    client.hWindowMenu = nullptr;
+    client.idFirstChild = kFirstMdiChildId;
+    mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
+                                 Handle(), nullptr, GetModuleHandleA(nullptr), &client);
+    return mdiClient_ != nullptr;
+}
+
+MdiChildWindow* MdiFrameWindow::ActiveChild() const
+{
+    if (!mdiClient_)
+        return nullptr;
+    HWND active = reinterpret_cast<HWND>(SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, 0));
+    return dynamic_cast<MdiChildWindow*>(FromHandle(active));
+}
+
+CommandRoute MdiFrameWindow::Route() const
+{
+    CommandRoute route;
+    if (MdiChildWindow* child = ActiveChild()) {
+        View* view = child->GetView();
+        Document* document = child->GetDocument();
+        route.push_back(view);
+        route.push_back(document);
+        route.push_back(document ? document->Template() : nullptr);
+        route.push_back(child);
+    }
+    route.push_back(const_cast<MdiFrameWindow*>(this));
+    route.push_back(Application::Current());
+    return route;
+}
+
+HACCEL MdiFrameWindow::Accelerators() const
+{
+    MdiChildWindow* child = ActiveChild();
+    Document* document = child ? child->GetDocument() : nullptr;
+    if (document && document->Template()->Accelerators())
+        return document->Template()->Accelerators();
+    return ownAccelerators_;
+}
+
+void MdiFrameWindow::SetBars(DialogBar* topBar, StatusBar* statusBar)
+{
+    topBar_ = topBar;
+    statusBar_ = statusBar;
+    ShowIdleMessage();
+    RecalcLayout();
+}
+
+void MdiFrameWindow::RecalcLayout()
+{
+    RECT client;
+    GetClientRect(Handle(), &client);
+    int top = 0, bottom = client.bottom;
+    if (topBar_ && topBar_->Handle()) {
+        const int height = topBar_->Height();
+        MoveWindow(topBar_->Handle(), 0, 0, client.right, height, TRUE);
+        top = height;
+    }
+    if (statusBar_ && statusBar_->Handle() && IsWindowVisible(statusBar_->Handle())) {
+        SendMessageA(statusBar_->Handle(), WM_SIZE, 0, 0);  // a status bar places itself
+        bottom -= statusBar_->Height();
+    }
+    if (mdiClient_)
+        MoveWindow(mdiClient_, 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
+}
+
+void MdiFrameWindow::SetMessageText(const std::string& text)
+{
+    if (statusBar_ && statusBar_->Handle())
+        statusBar_->SetMessageText(text);
+}
+
+void MdiFrameWindow::ShowIdleMessage()
+{
+    SetMessageText(idleText_);
+}
+
+void MdiFrameWindow::OnChildrenChanged()
+{
+    PostMessageA(Handle(), kChildrenChanged, 0, 0);
+}
+
+void MdiFrameWindow::SetMenuFor(MdiChildWindow* child)
+{
+    Document* document = child ? child->GetDocument() : nullptr;
+    HMENU menu = document && document->Template()->Menu() ? document->Template()->Menu() : ownMenu_;
+    if (menu == shownMenu_)
+        return;
+    shownMenu_ = menu;
+    SendMessageA(mdiClient_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
+                 reinterpret_cast<LPARAM>(WindowPopupOf(menu)));
+    DrawMenuBar(Handle());
+}
+
+void MdiFrameWindow::UpdateFrameTitle()
+{
+    MdiChildWindow* child = ActiveChild();
+    Document* document = child ? child->GetDocument() : nullptr;
+    const std::string caption = document ? title_ + " - " + document->Title() : title_;
+    // DefFrameProc adds the maximised child's title itself; only the base changes here.
+    char current[512] = "";
+    GetWindowTextA(Handle(), current, sizeof current);
+    if (caption != current)
+        SetWindowTextA(Handle(), caption.c_str());
+}
+
+void MdiFrameWindow::OnIdle()
+{
+    if (topBar_ && topBar_->Handle())
+        topBar_->UpdateCommandStates(Route());
+    if (statusBar_ && statusBar_->Handle())
+        statusBar_->UpdateIndicators();
+}
+
+void MdiFrameWindow::OnInitMenuPopup(HMENU popup)
+{
+    if (RecentFileList* recent = Application::Current()->RecentFiles())
+        recent->UpdateMenu(GetMenu(Handle()));
+    const CommandRoute route = Route();
+    const int count = GetMenuItemCount(popup);
+    for (int i = 0; i < count; ++i) {
+        const UINT id = GetMenuItemID(popup, i);
+        if (id == 0 || id == static_cast<UINT>(-1) || id >= kFirstMdiChildId)
+            continue;  // separators, submenus and the Window menu's list of children
+        if (id == kFirstRecentFileCommand && Application::Current()->RecentFiles()->Size() == 0)
+            continue;  // the placeholder stays grey
+        const CommandState state = StateOfCommand(route, id);
+        EnableMenuItem(popup, i, MF_BYPOSITION | (state.enabled ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(popup, i, MF_BYPOSITION | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+void MdiFrameWindow::OnMenuSelect(UINT id, UINT flags, HMENU menu)
+{
+    if ((flags == 0xFFFF && !menu) || (flags & (MF_POPUP | MF_SEPARATOR))) {
+        ShowIdleMessage();
+        return;
+    }
+    UINT promptId = id;
+    if (id >= kFirstRecentFileCommand && id < kFirstRecentFileCommand + 16)
+        promptId = kFirstRecentFileCommand;
+    else if (id >= kFirstMdiChildId)
+        promptId = kFirstMdiChildId;
+    const std::string prompt = PromptPart(LoadString(promptId));
+    if (prompt.empty())
+        ShowIdleMessage();
+    else
+        SetMessageText(prompt);
+}
+
+bool MdiFrameWindow::QueryCommand(UINT id, CommandState* state)
+{
+    switch (id) {
+    case kCommandExit:
+        return true;
+    case kCommandToggleStatusBar:
+        state->checked = statusBar_ && IsWindowVisible(statusBar_->Handle());
+        state->enabled = statusBar_ != nullptr;
+        return true;
+    case kCommandNewWindow:
+    case kCommandArrangeIcons:
+    case kCommandCascade:
+    case kCommandTile:
+        state->enabled = ActiveChild() != nullptr;
+        return true;
+    }
+    return false;
+}
+
+void MdiFrameWindow::ExecuteCommand(UINT id)
+{
+    switch (id) {
+    case kCommandExit:
+        SendMessageA(Handle(), WM_CLOSE, 0, 0);
+        break;
+    case kCommandToggleStatusBar:
+        ShowWindow(statusBar_->Handle(), IsWindowVisible(statusBar_->Handle()) ? SW_HIDE : SW_SHOW);
+        RecalcLayout();
+        break;
+    case kCommandNewWindow:
+        if (MdiChildWindow* child = ActiveChild()) {
+            Document* document = child->GetDocument();
+            if (MdiChildWindow* frame = document->Template()->CreateNewFrame(document)) {
+                frame->GetView()->LoadBytes(child->GetView()->SaveBytes());
+                frame->GetView()->OnInitialUpdate();
+                frame->Activate();
+            }
+        }
+        break;
+    case kCommandArrangeIcons:
+        SendMessageA(mdiClient_, WM_MDIICONARRANGE, 0, 0);
+        break;
+    case kCommandCascade:
+        SendMessageA(mdiClient_, WM_MDICASCADE, 0, 0);
+        break;
+    case kCommandTile:
+        SendMessageA(mdiClient_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+        break;
+    }
+}
+
+LRESULT MdiFrameWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        if (!CreateMdiClient())
+            return -1;
+        return OnCreate();
+    case WM_SIZE:
+        RecalcLayout();
+        return 0;
+    case WM_COMMAND: {
+        const UINT id = LOWORD(wParam);
+        const UINT code = HIWORD(wParam);
+        // Control notifications other than clicks are not commands.
+        if (lParam && code != BN_CLICKED)
+            break;
+        if (RouteCommand(Route(), id))
+            return 0;
+        break;
+    }
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lParam))
+            OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        break;
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        return 0;
+    case WM_EXITMENULOOP:
+        ShowIdleMessage();
+        break;
+    case kChildrenChanged:
+        SetMenuFor(ActiveChild());
+        UpdateFrameTitle();
+        return 0;
+    case WM_CLOSE:
+        if (!Application::Current()->SaveAllModified())
+            return 0;
+        Application::Current()->CloseAllDocuments();
+        OnDestroyFrame();
+        DestroyWindow(Handle());
+        return 0;
+    case WM_DESTROY:
+        SetMenu(Handle(), nullptr);  // the menus are destroyed with their owners, not with the frame
+        PostQuitMessage(0);
+        break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+LRESULT MdiFrameWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefFrameProcA(Handle(), mdiClient_, message, wParam, lParam);
+}
