@@ -3,10 +3,40 @@
 #include "document.h"
 #include "mdi_child.h"
 
+#include <algorithm>
+
 namespace {
 
 // One tab stop every 32 dialog-template units.
 constexpr int kTabStop = 32;
+
+// Whether an ANSI edit control counts its offsets in bytes (as Windows
+// does) or in characters (as Wine does, keeping its text in Unicode): a
+// hidden control holding one double-byte character tells.
+bool EditOffsetsCountBytes()
+{
+    static const bool countsBytes = [] {
+        HWND probe = CreateWindowExA(0, "Edit", "\x82\xa0", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+        DWORD start = 0, end = 0;
+        SendMessageA(probe, EM_SETSEL, 0, -1);
+        SendMessageA(probe, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        DestroyWindow(probe);
+        return end == 2;
+    }();
+    return countsBytes;
+}
+
+std::string ToCodePage(const std::wstring& text)
+{
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &bytes[0], size, nullptr,
+                            nullptr);
+    return bytes;
+}
 
 }  // namespace
 
@@ -41,6 +71,18 @@ std::string EditView::Text() const
     const int copied = GetWindowTextA(Handle(), &text[0], length + 1);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     return text;
+}
+
+std::string EditView::TextBetween(DWORD start, DWORD end) const
+{
+    if (EditOffsetsCountBytes()) {
+        const std::string text = Text();
+        return start < text.size() ? text.substr(start, end - start) : std::string();
+    }
+    const int length = GetWindowTextLengthW(Handle());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(std::max(GetWindowTextW(Handle(), &text[0], length + 1), 0)));
+    return start < text.size() ? ToCodePage(text.substr(start, end - start)) : std::string();
 }
 
 std::string EditView::SaveBytes() const

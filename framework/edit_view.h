@@ -29,6 +29,8 @@ public:
 
     HWND Edit() const { return Handle(); }
     std::string Text() const;
+    // The text between two of the control's offsets (EM_GETSEL, EM_CHARFROMPOS).
+    std::string TextBetween(DWORD start, DWORD end) const;
     std::string SaveBytes() const override;
     bool LoadBytes(const std::string& bytes) override;
     void OnNotification(UINT code) override;

@@ -1,0 +1,30 @@
+// The bar along the top of the main frame: the finder image at its left
+// end, then the save, cut, copy and paste buttons.
+#pragma once
+
+#include "dialog_bar.h"
+#include "guards.h"
+
+#include <array>
+
+class CFinderBar : public DialogBar {
+public:
+    CFinderBar();
+
+    // Creates the bar from its template; InitBar follows once the bar's
+    // creation has been handled.
+    bool CreateFinderBar(HWND frame);
+
+    bool PreTranslateMessage(MSG* message) override;
+
+protected:
+    virtual void InitBar();
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void AddFinderTip();
+
+    char m_cErased;
+    HWND m_tipFinder = nullptr;
+    std::array<OwnedIcon, 4> m_buttonIcons;  // save, cut, copy, paste: shown at rest
+};

@@ -1,0 +1,209 @@
+#include "main_frame.h"
+
+#include "application.h"
+#include "capture_state.h"
+#include "pick_window.h"
+#include "remote_buffer.h"
+#include "resource.h"
+#include "settings.h"
+
+HWND DropTarget = nullptr;
+
+namespace {
+
+constexpr UINT kStatusBarId = 0xE801;  // 59393
+
+const std::vector<StatusIndicator> kIndicators = {
+    {59142, VK_KANA},
+    {59137, VK_CAPITAL},
+    {59138, VK_NUMLOCK},
+    {59139, VK_SCROLL},
+};
+
+HBITMAP LoadBitmapResource(int id)
+{
+    return static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+}
+
+void SetShowCommand(HWND window, UINT showCommand)
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    placement.showCmd = showCommand;
+    SetWindowPlacement(window, &placement);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame()
+    : m_bmpFinderFull(LoadBitmapResource(IDB_FINDER_FULL)), m_bmpFinderEmpty(LoadBitmapResource(IDB_FINDER_EMPTY))
+{
+    DropTarget = nullptr;
+}
+
+bool CMainFrame::PreCreateWindow(RECT* rect)
+{
+    RECT screen;
+    GetWindowRect(GetDesktopWindow(), &screen);
+    *rect = ClampToScreen(LoadFramePlacement(Application::Current()->GetProfile()), screen);
+    IsNtPlatform = PlatformIsNt() ? 1 : 0;
+    return true;
+}
+
+int CMainFrame::OnCreate()
+{
+    if (!m_wndFinderBar.CreateFinderBar(Handle()))
+        return -1;
+    if (!m_wndStatusBar.CreateBar(Handle(), kStatusBarId, WS_CHILD | WS_VISIBLE, kIndicators))
+        return -1;
+    SetBars(&m_wndFinderBar, &m_wndStatusBar);
+    return 0;
+}
+
+void CMainFrame::OnDestroyFrame()
+{
+    const Profile& profile = Application::Current()->GetProfile();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(Handle(), &placement);
+    SaveFramePlacement(profile, placement.rcNormalPosition, IsZoomed(Handle()) == 1);
+    SaveOptionFlags(profile);
+}
+
+void CMainFrame::OnShowWindow(bool shown)
+{
+    if (shown && StartsMaximised(Application::Current()->GetProfile()))
+        SetShowCommand(Handle(), SW_SHOWMAXIMIZED);
+}
+
+HWND CMainFrame::PickWindowAt(HWND reference, POINT point) const
+{
+    ClientToScreen(reference, &point);
+    return ::PickWindowAt(point);
+}
+
+void CMainFrame::InvertTargetFrame(HWND window) const
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    WindowDC dc(window, WindowDC::Whole);
+    if (!dc)
+        return;
+    const int previousMode = SetROP2(dc.Get(), R2_NOT);
+    OwnedPen pen(CreatePen(PS_INSIDEFRAME, 3 * GetSystemMetrics(SM_CXBORDER), RGB(0, 0, 0)));
+    {
+        SelectedObject selectedPen(dc.Get(), pen.Get());
+        SelectedObject selectedBrush(dc.Get(), GetStockObject(NULL_BRUSH));
+        Rectangle(dc.Get(), 0, 0, rect.right - rect.left, rect.bottom - rect.top);
+    }
+    SetROP2(dc.Get(), previousMode);
+}
+
+void CMainFrame::MinimizeFrame() const
+{
+    SetShowCommand(Handle(), SW_SHOWMINIMIZED);
+}
+
+void CMainFrame::RestoreFrame() const
+{
+    SetShowCommand(Handle(), SW_RESTORE);
+    SetForegroundWindow(Handle());
+    ShowWindow(Handle(), SW_SHOW);
+}
+
+void CMainFrame::SetFinderImage(HBITMAP image) const
+{
+    SendDlgItemMessageA(m_wndFinderBar.Handle(), IDC_FINDER_IMAGE, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(image));
+}
+
+void CMainFrame::StartFinder()
+{
+    SetCapture(Handle());
+    SetFinderImage(m_bmpFinderEmpty.Get());
+    SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_FINDER_CURSOR)));
+}
+
+void CMainFrame::TrackFinder(WPARAM keys, LPARAM position)
+{
+    // Both halves unsigned: a minimised frame's client area lies far off the
+    // screen, where the pointer's offsets exceed a signed 16-bit half.
+    POINT point{static_cast<LONG>(LOWORD(position)), static_cast<LONG>(HIWORD(position))};
+    if (keys != MK_LBUTTON || GetCapture() != Handle())
+        return;
+    RECT finderImage;
+    GetWindowRect(GetDlgItem(m_wndFinderBar.Handle(), IDC_FINDER_IMAGE), &finderImage);
+    POINT screenPoint = point;
+    ClientToScreen(Handle(), &screenPoint);
+    if (PtInRect(&finderImage, screenPoint))
+        return;
+
+    HWND picked = PickWindowAt(Handle(), point);
+    MinimizeFrame();
+    if (picked == Handle() || (picked && GetParent(picked) == Handle())) {
+        DropTarget = nullptr;
+        return;
+    }
+    if (picked == DropTarget)
+        return;
+    if (DropTarget)
+        InvertTargetFrame(DropTarget);
+    DropTarget = picked;
+    if (DropTarget)
+        InvertTargetFrame(DropTarget);
+}
+
+void CMainFrame::ReleaseFinder()
+{
+    ReleaseCapture();
+    SetFinderImage(m_bmpFinderFull.Get());
+    if (!DropTarget)
+        return;
+    InvertTargetFrame(DropTarget);
+    InvalidateRect(nullptr, nullptr, TRUE);
+    RestoreFrame();
+    ConvertWindow();
+}
+
+bool CMainFrame::QueryCommand(UINT id, CommandState* state)
+{
+    if (id == IDC_FINDER_IMAGE)
+        return true;
+    return MdiFrameWindow::QueryCommand(id, state);
+}
+
+void CMainFrame::ExecuteCommand(UINT id)
+{
+    if (id == IDC_FINDER_IMAGE)
+        StartFinder();
+    else
+        MdiFrameWindow::ExecuteCommand(id);
+}
+
+LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_MOUSEMOVE:
+        TrackFinder(wParam, lParam);
+        break;
+    case WM_LBUTTONUP:
+        if (GetCapture() == Handle())
+            ReleaseFinder();
+        break;
+    case WM_SHOWWINDOW: {
+        const LRESULT result = MdiFrameWindow::WndProc(message, wParam, lParam);
+        OnShowWindow(wParam != 0);
+        return result;
+    }
+    case WM_SETCURSOR:
+        // The wait cursor stays while a conversion pumps messages.
+        if (converting_) {
+            SetCursor(LoadCursor(nullptr, IDC_WAIT));
+            return TRUE;
+        }
+        break;
+    }
+    return MdiFrameWindow::WndProc(message, wParam, lParam);
+}

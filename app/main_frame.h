@@ -1,0 +1,52 @@
+// The main frame: the MDI frame with the finder bar and the status bar,
+// and the finder gesture that chooses the window to convert.
+#pragma once
+
+#include "finder_bar.h"
+#include "guards.h"
+#include "mdi_frame.h"
+#include "status_bar.h"
+
+#include <windows.h>
+
+// The window the finder marks; none while nothing is marked. The
+// conversion reads it and sets it back to none.
+extern HWND DropTarget;
+
+class CMainFrame : public MdiFrameWindow {
+public:
+    CMainFrame();
+
+    // Converts DropTarget into a new output document.
+    void ConvertWindow();
+
+    // The window to mark under `point`, given in `reference`'s client
+    // coordinates, or none.
+    HWND PickWindowAt(HWND reference, POINT point) const;
+    // Draws or, called again for the same window, erases the mark.
+    void InvertTargetFrame(HWND window) const;
+    void MinimizeFrame() const;
+    void RestoreFrame() const;
+
+    bool QueryCommand(UINT id, CommandState* state) override;
+    void ExecuteCommand(UINT id) override;
+
+protected:
+    bool PreCreateWindow(RECT* rect) override;
+    int OnCreate() override;
+    void OnDestroyFrame() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void StartFinder();
+    void TrackFinder(WPARAM keys, LPARAM position);
+    void ReleaseFinder();
+    void SetFinderImage(HBITMAP image) const;
+    void OnShowWindow(bool shown);
+
+    OwnedBitmap m_bmpFinderFull;
+    OwnedBitmap m_bmpFinderEmpty;
+    CFinderBar m_wndFinderBar;
+    StatusBar m_wndStatusBar;
+    bool converting_ = false;
+};

@@ -1,0 +1,56 @@
+#include "quillscape_view.h"
+
+#include "drag_source.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+HFONT CreateScreenFont()
+{
+    return CreateFontA(12, 6, 0, 0, FW_THIN, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_RASTER_PRECIS,
+                       CLIP_CHARACTER_PRECIS, PROOF_QUALITY, FIXED_PITCH, "ＭＳ ゴシック");
+}
+
+}  // namespace
+
+CQuillscapeView::CQuillscapeView() : m_font(CreateScreenFont()) {}
+
+int CQuillscapeView::OnCreate()
+{
+    SendMessageA(Edit(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
+    return 0;
+}
+
+bool CQuillscapeView::DragSelection(LPARAM position)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (start == end)
+        return false;
+    const DWORD under = LOWORD(SendMessageA(Edit(), EM_CHARFROMPOS, 0, position));
+    if (under < start || under > end)
+        return false;
+
+    const std::string text = TextBetween(start, end);
+    // Twice the length, zeroed: the text is followed by at least as many NULs.
+    OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 2 * text.size()));
+    if (block) {
+        {
+            GlobalLockGuard<char> locked(block.Get());
+            if (locked)
+                std::memcpy(locked.Get(), text.data(), text.size());
+        }
+        DragText(block.Get(), DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    }
+    SendMessageA(Edit(), WM_LBUTTONUP, 0, position);
+    return true;
+}
+
+LRESULT CQuillscapeView::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_LBUTTONDOWN && DragSelection(lParam))
+        return 0;
+    return EditView::WndProc(message, wParam, lParam);
+}

@@ -1,0 +1,77 @@
+#include "settings.h"
+
+#include "capture_state.h"
+
+const char kSettingsSection[] = "Settei";
+
+namespace {
+
+struct OptionEntry {
+    const char* key;
+    int32_t* flag;
+    int32_t fallback;
+};
+
+// In the order they are read and written.
+const OptionEntry kOptions[] = {
+    {"DelSpcLinFlg", &DelSpcLinFlg, 1},
+    {"DelSpcColFlg", &DelSpcColFlg, 1},
+    {"CutUnderLine", &CutUnderLine, 1},
+    {"NoMuitiLine", &NoMuitiLine, 0},
+};
+
+bool Outside(LONG value, LONG low, LONG high)
+{
+    return value < low || value > high;
+}
+
+}  // namespace
+
+RECT LoadFramePlacement(const Profile& profile)
+{
+    RECT placement;
+    placement.left = profile.GetInt(kSettingsSection, "Left", 0);
+    placement.right = profile.GetInt(kSettingsSection, "Right", 640);
+    placement.top = profile.GetInt(kSettingsSection, "top", 0);
+    placement.bottom = profile.GetInt(kSettingsSection, "Bottom", 400);
+    return placement;
+}
+
+RECT ClampToScreen(RECT placement, const RECT& screen)
+{
+    if (Outside(placement.left, screen.left, screen.right))
+        placement.left = screen.left;
+    if (Outside(placement.top, screen.top, screen.bottom))
+        placement.top = screen.top;
+    if (Outside(placement.bottom, screen.top, screen.bottom))
+        placement.bottom = screen.bottom;
+    if (Outside(placement.right, screen.left, screen.right))
+        placement.right = screen.right;
+    return placement;
+}
+
+bool StartsMaximised(const Profile& profile)
+{
+    return profile.GetInt(kSettingsSection, "Zoom", 0) == 1;
+}
+
+void SaveFramePlacement(const Profile& profile, const RECT& normal, bool maximised)
+{
+    profile.WriteInt(kSettingsSection, "Left", normal.left);
+    profile.WriteInt(kSettingsSection, "Right", normal.right);
+    profile.WriteInt(kSettingsSection, "top", normal.top);
+    profile.WriteInt(kSettingsSection, "Bottom", normal.bottom);
+    profile.WriteInt(kSettingsSection, "Zoom", maximised ? 1 : 0);
+}
+
+void LoadOptionFlags(const Profile& profile)
+{
+    for (const OptionEntry& option : kOptions)
+        *option.flag = profile.GetInt(kSettingsSection, option.key, option.fallback);
+}
+
+void SaveOptionFlags(const Profile& profile)
+{
+    for (const OptionEntry& option : kOptions)
+        profile.WriteInt(kSettingsSection, option.key, *option.flag);
+}

@@ -1,0 +1,28 @@
+// Resource identifiers of Quillscape. Standard command ids sit in the
+// framework's range (0xE000 upwards) and are named in framework/.
+#pragma once
+
+// Frame and document template: menu, accelerators, icon and title strings.
+#define IDR_MAINFRAME 128
+#define IDR_QSCTYPE 129
+
+#define IDD_FINDER_BAR 128
+#define IDB_FINDER_FULL 130
+#define IDB_FINDER_EMPTY 131
+#define IDC_FINDER_CURSOR 132
+#define IDC_LINK_CURSOR 135
+
+#define IDI_SAVE_OUT 139
+#define IDI_SAVE_IN 140
+#define IDI_CUT_OUT 141
+#define IDI_COPY_OUT 142
+#define IDI_PASTE_OUT 143
+#define IDI_CUT_IN 144
+#define IDI_COPY_IN 145
+#define IDI_PASTE_IN 146
+
+// Controls of the finder bar.
+#define IDC_FINDER_IMAGE 1002
+
+// Commands of our own.
+#define ID_OPTIONS 32771
