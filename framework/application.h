@@ -58,7 +58,7 @@ public:
     void SetMainFrame(MdiFrameWindow* frame) { mainFrame_ = frame; }
 
     // The standard message box: the application's name as its caption.
-    int ShowMessage(const std::string& text, UINT type) const;
+    virtual int ShowMessage(const std::string& text, UINT type) const;
     int ShowMessage(UINT stringId, UINT type, const std::string& argument = {}) const;
 
     bool QueryCommand(UINT id, CommandState* state) override;

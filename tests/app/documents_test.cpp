@@ -1,0 +1,196 @@
+#include "application.h"
+#include "capture_state.h"
+#include "doc_template.h"
+#include "document.h"
+#include "edit_view.h"
+#include "mdi_child.h"
+#include "test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string Caption(HWND window)
+{
+    char text[512] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class DocumentsTest : public ::testing::Test {
+protected:
+    MdiChildWindow* Active() const { return app_.MainFrame()->ActiveChild(); }
+    EditView* ActiveView() const { return static_cast<EditView*>(Active()->GetView()); }
+    Document* ActiveDocument() const { return Active()->GetDocument(); }
+    size_t DocumentCount() const { return app_.FirstTemplate()->Documents().size(); }
+    bool Enabled(UINT id) const { return StateOfCommand(app_.MainFrame()->Route(), id).enabled; }
+
+    // A new document holding `bytes` as a conversion puts them in.
+    Document* NewDocumentWith(const std::string& bytes)
+    {
+        app_.Command(kCommandNew);
+        SendMessageA(ActiveView()->Edit(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(bytes.c_str()));
+        ActiveDocument()->SetModifiedFlag(false);
+        return ActiveDocument();
+    }
+
+    TestApp app_;
+};
+
+TEST_F(DocumentsTest, NewDocumentsAreNumberedAndSizedAfterTheLastConversion)
+{
+    EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape");
+    EXPECT_FALSE(Enabled(kCommandSave)) << "no document: no save, cut, copy or paste";
+    EXPECT_FALSE(Enabled(kCommandCopy));
+    EXPECT_FALSE(Enabled(kCommandPaste));
+
+    app_.Command(kCommandNew);
+    RECT rect;
+    GetWindowRect(Active()->Handle(), &rect);
+    // The system keeps a sizable window at least its smallest tracking width.
+    EXPECT_EQ(rect.right - rect.left,
+              std::max(50 + 2 * GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CXMINTRACK)));
+    EXPECT_EQ(rect.bottom - rect.top,
+              50 + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYDLGFRAME));
+    // An edit control draws its border itself and drops the style bit.
+    EXPECT_EQ(GetWindowLongA(ActiveView()->Edit(), GWL_STYLE) | WS_BORDER, static_cast<LONG>(kEditViewStyle));
+    EXPECT_EQ(SendMessageA(ActiveView()->Edit(), EM_GETLIMITTEXT, 0, 0), static_cast<LRESULT>(kEditViewLimit));
+
+    OutputCols = 20;
+    OutputRows = 3;
+    app_.Command(kCommandNew);
+    GetWindowRect(Active()->Handle(), &rect);
+    EXPECT_EQ(rect.right - rect.left, 170 + 2 * GetSystemMetrics(SM_CXDLGFRAME));
+    EXPECT_EQ(Caption(Active()->Handle()), "QSC2");
+    EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape - QSC2");
+    EXPECT_FALSE(ActiveDocument()->IsModified());
+    ResetCaptureState();
+
+    EXPECT_TRUE(Enabled(kCommandSave));
+    EXPECT_FALSE(Enabled(kCommandCopy)) << "nothing selected";
+    for (char typed : {'a', 'b', 'c'})
+        SendMessageA(ActiveView()->Edit(), WM_CHAR, typed, 1);
+    SendMessageA(ActiveView()->Edit(), EM_SETSEL, 0, 2);
+    EXPECT_TRUE(Enabled(kCommandCopy));
+    EXPECT_TRUE(ActiveDocument()->IsModified()) << "an edit marks the document";
+}
+
+TEST_F(DocumentsTest, SavingWritesExactlyTheBytesAndOpeningShowsThemAgain)
+{
+    // Half a double-byte character and a character that code page 932 maps
+    // twice do not survive a round trip through the control's Unicode text.
+    const std::string picture = "\x84\xA1\x84\x9F\x84\xA2\r\n\x84\xA0 \xED\x40 \x82\r\n";
+    Document* document = NewDocumentWith(picture);
+    const std::string path = ScratchPath("picture.txt");
+    ASSERT_TRUE(document->DoSave(path));
+    EXPECT_EQ(FileBytes(path), picture);
+    EXPECT_EQ(Caption(Active()->Handle()), "picture.txt");
+    EXPECT_EQ(app_.RecentFiles()->Path(0), path);
+
+    ActiveDocument()->OnCloseDocument();
+    ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
+    EXPECT_FALSE(ActiveDocument()->IsModified());
+    ASSERT_TRUE(ActiveDocument()->DoFileSave());
+    EXPECT_EQ(FileBytes(path), picture) << "read and written back unchanged";
+
+    // Once the text is edited, the control's text is what is saved.
+    SendMessageA(ActiveView()->Edit(), EM_SETSEL, 0, 0);
+    SendMessageA(ActiveView()->Edit(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
+    EXPECT_TRUE(ActiveDocument()->IsModified());
+    ASSERT_TRUE(ActiveDocument()->DoFileSave());
+    EXPECT_EQ(FileBytes(path).substr(0, 7), "x\x84\xA1\x84\x9F\x84\xA2");
+    EXPECT_TRUE(app_.messages.empty());
+}
+
+TEST_F(DocumentsTest, AFailedSaveKeepsTheTextTheFlagAndThePreviousFile)
+{
+    Document* document = NewDocumentWith("picture\r\n");
+    const std::string path = ScratchPath("kept.txt");
+    WriteBytes(path, "previous");
+    document->SetModifiedFlag(true);
+
+    EXPECT_FALSE(document->DoSave(ScratchPath("no such folder\\x.txt")));
+    const std::string folder = ScratchPath("a folder");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_FALSE(document->DoSave(folder)) << "a folder cannot be replaced by the file";
+    ASSERT_EQ(app_.messages.size(), 2u);
+    EXPECT_EQ(app_.messages[0], LoadString(kSaveFailedMessage));
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(ActiveView()->Text(), "picture\r\n");
+    EXPECT_EQ(FileBytes(path), "previous");
+    EXPECT_EQ(document->Title(), "QSC1");
+}
+
+TEST_F(DocumentsTest, FilesThatCannotBeShownOpenNothing)
+{
+    const std::string large = ScratchPath("large.txt");
+    WriteBytes(large, std::string(kEditViewLimit + 1, 'a'));
+    const std::string withNul = ScratchPath("zero byte.txt");
+    WriteBytes(withNul, std::string("a\0b", 3));
+    const std::string missing = ScratchPath("missing.txt");
+
+    EXPECT_EQ(app_.OpenDocumentFile(large), nullptr);
+    EXPECT_EQ(app_.OpenDocumentFile(withNul), nullptr);
+    EXPECT_EQ(app_.OpenDocumentFile(missing), nullptr);
+    TestApp::Pump();
+    EXPECT_EQ(DocumentCount(), 0u) << "no document half-loaded";
+    EXPECT_EQ(Active(), nullptr);
+    ASSERT_EQ(app_.messages.size(), 3u);
+    EXPECT_NE(app_.messages[0].find(large), std::string::npos) << "the too-large message names the file";
+    EXPECT_EQ(app_.messages[1], LoadString(kOpenFailedMessage));
+    EXPECT_EQ(app_.messages[2], LoadString(kOpenFailedMessage));
+
+    // A recent file that has gone leaves the list with the same message.
+    WriteBytes(missing, "here");
+    ASSERT_NE(app_.OpenDocumentFile(missing), nullptr);
+    ActiveDocument()->OnCloseDocument();
+    DeleteFileA(missing.c_str());
+    app_.Command(kFirstRecentFileCommand);
+    EXPECT_EQ(app_.RecentFiles()->Size(), 0u);
+    EXPECT_EQ(app_.messages.back(), LoadString(kOpenFailedMessage));
+}
+
+TEST_F(DocumentsTest, ClosingAModifiedDocumentAsksAndRespectsTheAnswer)
+{
+    Document* document = NewDocumentWith("text\r\n");
+    document->SetModifiedFlag(true);
+
+    app_.answer = IDCANCEL;
+    app_.Command(kCommandClose);
+    ASSERT_EQ(DocumentCount(), 1u) << "cancel keeps everything";
+    EXPECT_EQ(app_.messages.back(), "QSC1 への変更を保存しますか?");
+    EXPECT_TRUE(document->IsModified());
+
+    app_.answer = IDCANCEL;
+    SendMessageA(app_.MainFrame()->Handle(), WM_CLOSE, 0, 0);
+    TestApp::Pump();
+    ASSERT_TRUE(IsWindow(app_.MainFrame()->Handle())) << "closing the program is cancelled too";
+
+    app_.answer = IDNO;
+    app_.Command(kCommandClose);
+    EXPECT_EQ(DocumentCount(), 0u);
+    EXPECT_EQ(app_.messages.size(), 3u);
+
+    NewDocumentWith("unchanged\r\n");
+    app_.Command(kCommandClose);
+    EXPECT_EQ(DocumentCount(), 0u) << "an unmodified document closes without asking";
+    EXPECT_EQ(app_.messages.size(), 3u);
+}
+
+}  // namespace

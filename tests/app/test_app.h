@@ -1,0 +1,32 @@
+// The program started inside a test: its message boxes are recorded and
+// answered by the test instead of waiting for a user.
+#pragma once
+
+#include "quillscape_app.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class TestApp : public CQuillscapeApp {
+public:
+    TestApp();
+    ~TestApp() override;
+
+    int ShowMessage(const std::string& text, UINT type) const override;
+
+    // Handles what is waiting in the queue, posted messages included.
+    static void Pump();
+    // Sends a command to the main frame as a menu would.
+    void Command(UINT id) const;
+
+    mutable std::vector<std::string> messages;
+    int answer = IDOK;
+};
+
+// The profile key of the program, removed for a clean start.
+void ForgetProfile();
+
+// A file in a fresh folder of the test's own.
+std::string ScratchPath(const std::string& name);
