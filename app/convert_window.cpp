@@ -64,13 +64,17 @@ void CMainFrame::ConvertWindow()
         if (!::ConvertWindow(dropped, &result, reporter))
             return;
     }
+    ShowConversion(result);
+}
 
+bool CMainFrame::ShowConversion(const ConversionResult& result)
+{
     SendMessageA(Handle(), WM_COMMAND, kCommandNew, 0);
     MdiChildWindow* child = ActiveChild();
     auto* view = child ? dynamic_cast<EditView*>(child->GetView()) : nullptr;
     Document* document = view ? view->GetDocument() : nullptr;
     if (!document)
-        return;  // the new document could not be made; the framework has said why
+        return false;  // the new document could not be made; the framework has said why
     HWND edit = view->Edit();
     SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(-1), -1);
     SendMessageA(edit, EM_SCROLLCARET, 0, 0);
@@ -78,4 +82,5 @@ void CMainFrame::ConvertWindow()
     SendMessageA(edit, EM_LINESCROLL, static_cast<WPARAM>(-999), -999);
     document->SetModifiedFlag(false);
     document->SetTitle(result.title);
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include "finder_bar.h"
 #include "guards.h"
+#include "layout.h"
 #include "mdi_frame.h"
 #include "status_bar.h"
 
@@ -19,6 +20,8 @@ public:
 
     // Converts DropTarget into a new output document.
     void ConvertWindow();
+    // Opens a new output document holding a conversion's text and title.
+    bool ShowConversion(const ConversionResult& result);
 
     // The window to mark under `point`, given in `reference`'s client
     // coordinates, or none.
