@@ -13,7 +13,6 @@
 
 #include "capture_state.h"
 #include "conversion.h"
-#include "fixture_process.h"
 #include "messages.h"
 
 #include <commctrl.h>
@@ -21,8 +20,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -173,22 +170,8 @@ void PrintBench(const Bench& bench)
                 messageRatio.median, messageRatio.worst, static_cast<long>(messages));
 }
 
-std::wstring ThisProgram()
+int Measure(HWND owner)
 {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::wstring(path, length);
-}
-
-int Measure()
-{
-    FixtureProcess ownerProcess(ThisProgram(), L"--owner " + std::to_wstring(GetCurrentProcessId()));
-    std::string line;
-    HWND owner = ownerProcess.WaitUntilReady(&line);
-    if (!owner) {
-        std::printf("capture_bench: the owner process did not get ready: %s\n", line.c_str());
-        return 1;
-    }
     HWND list = GetDlgItem(owner, kBenchListId);
     std::vector<Bench> benches{
         {"list view 1000 rows x 5 columns", kBenchListId, ExpectedListReads(), {}},
@@ -222,11 +205,5 @@ int Measure()
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--owner") == 0)
-        return RunOwner(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
-    if (argc != 1) {
-        std::fprintf(stderr, "usage: capture_bench\n");
-        return 2;
-    }
-    return Measure();
+    return RunBenchmark(argc, argv, "capture_bench", Measure);
 }

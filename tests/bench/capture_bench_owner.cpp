@@ -1,11 +1,14 @@
 #include "capture_bench_owner.h"
 
+#include "fixture_process.h"
 #include "fixture_ready.h"
 #include "tree_items.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -208,4 +211,33 @@ int RunOwner(DWORD parentId)
         DispatchMessageA(&msg);
     }
     return 0;
+}
+
+namespace {
+
+std::wstring ThisProgram()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, length);
+}
+
+}  // namespace
+
+int RunBenchmark(int argc, char** argv, const char* name, int (*measure)(HWND owner))
+{
+    if (argc == 3 && std::strcmp(argv[1], "--owner") == 0)
+        return RunOwner(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
+    if (argc != 1) {
+        std::fprintf(stderr, "usage: %s\n", name);
+        return 2;
+    }
+    FixtureProcess ownerProcess(ThisProgram(), L"--owner " + std::to_wstring(GetCurrentProcessId()));
+    std::string line;
+    HWND owner = ownerProcess.WaitUntilReady(&line);
+    if (!owner) {
+        std::printf("%s: the owner process did not get ready: %s\n", name, line.c_str());
+        return 1;
+    }
+    return measure(owner);
 }

@@ -27,3 +27,8 @@ constexpr UINT kResetCounts = WM_APP + 3;
 // Shows the controls, reports "ready 0x<HWND>" on stdout and runs until the
 // window is closed or the process `parentId` ends.  Returns the exit status.
 int RunOwner(DWORD parentId);
+
+// The main function of a benchmark program: "--owner PID" makes it the
+// owner process; without arguments it starts its owner, a second instance
+// of itself, and runs `measure` with the owner's window.
+int RunBenchmark(int argc, char** argv, const char* name, int (*measure)(HWND owner));

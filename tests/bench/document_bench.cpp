@@ -10,14 +10,11 @@
 
 #include "conversion.h"
 #include "edit_view.h"
-#include "fixture_process.h"
 #include "quillscape_app.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -83,22 +80,8 @@ double Median(std::vector<double> samples)
     return samples[samples.size() / 2];
 }
 
-std::wstring ThisProgram()
+int Measure(HWND owner)
 {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::wstring(path, length);
-}
-
-int Measure()
-{
-    FixtureProcess ownerProcess(ThisProgram(), L"--owner " + std::to_wstring(GetCurrentProcessId()));
-    std::string line;
-    HWND owner = ownerProcess.WaitUntilReady(&line);
-    if (!owner) {
-        std::printf("document_bench: the owner process did not get ready: %s\n", line.c_str());
-        return 1;
-    }
     BenchApp app;
     if (!app.InitInstance()) {
         std::printf("document_bench: Quillscape did not start\n");
@@ -147,11 +130,5 @@ int Measure()
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--owner") == 0)
-        return RunOwner(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
-    if (argc != 1) {
-        std::fprintf(stderr, "usage: document_bench\n");
-        return 2;
-    }
-    return Measure();
+    return RunBenchmark(argc, argv, "document_bench", Measure);
 }
