@@ -4,9 +4,12 @@
 #include "document.h"
 #include "edit_view.h"
 #include "mdi_child.h"
+#include "mdi_frame.h"
 #include "test_app.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <fstream>
@@ -82,6 +85,7 @@ TEST_F(DocumentsTest, NewDocumentsAreNumberedAndSizedAfterTheLastConversion)
     EXPECT_FALSE(ActiveDocument()->IsModified());
     ResetCaptureState();
 
+    EXPECT_EQ(GetMenuItemCount(GetMenu(app_.MainFrame()->Handle())), 6) << "the document's menu";
     EXPECT_TRUE(Enabled(kCommandSave));
     EXPECT_FALSE(Enabled(kCommandCopy)) << "nothing selected";
     for (char typed : {'a', 'b', 'c'})
@@ -135,6 +139,29 @@ TEST_F(DocumentsTest, AFailedSaveKeepsTheTextTheFlagAndThePreviousFile)
     EXPECT_EQ(ActiveView()->Text(), "picture\r\n");
     EXPECT_EQ(FileBytes(path), "previous");
     EXPECT_EQ(document->Title(), "QSC1");
+}
+
+TEST_F(DocumentsTest, TheMessagePaneShowsTheHighlightedCommandsPrompt)
+{
+    HWND frame = app_.MainFrame()->Handle();
+    HWND status = GetDlgItem(frame, kCommandToggleStatusBar);
+    const auto pane = [status] {
+        char text[256] = "";
+        SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_EQ(pane(), "レディ");
+    HMENU menu = GetMenu(frame);
+    SendMessageA(frame, WM_MENUSELECT, MAKEWPARAM(kCommandExit, MF_STRING), reinterpret_cast<LPARAM>(menu));
+    EXPECT_EQ(pane(), PromptPart(LoadString(kCommandExit)));
+    EXPECT_FALSE(pane().empty());
+    SendMessageA(frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(pane(), "レディ") << "the idle text when the menu closes";
+
+    EXPECT_TRUE(StateOfCommand(app_.MainFrame()->Route(), kCommandToggleStatusBar).checked);
+    app_.Command(kCommandToggleStatusBar);
+    EXPECT_FALSE(IsWindowVisible(status));
+    EXPECT_FALSE(StateOfCommand(app_.MainFrame()->Route(), kCommandToggleStatusBar).checked);
 }
 
 TEST_F(DocumentsTest, FilesThatCannotBeShownOpenNothing)
@@ -191,6 +218,8 @@ TEST_F(DocumentsTest, ClosingAModifiedDocumentAsksAndRespectsTheAnswer)
     app_.Command(kCommandClose);
     EXPECT_EQ(DocumentCount(), 0u) << "an unmodified document closes without asking";
     EXPECT_EQ(app_.messages.size(), 3u);
+    EXPECT_EQ(GetMenuItemCount(GetMenu(app_.MainFrame()->Handle())), 4) << "the frame's own menu is back";
+    EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape");
 }
 
 }  // namespace
