@@ -1,6 +1,7 @@
 #include "dialog_bar.h"
 
 #include "application.h"
+#include "mdi_frame.h"
 
 #include <commctrl.h>
 
@@ -89,6 +90,13 @@ LRESULT DialogBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (header->hwndFrom != tips_)
             break;
         const UINT id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
+        // While a tip shows, the message pane shows the command's prompt.
+        if (auto* frame = dynamic_cast<MdiFrameWindow*>(FromHandle(GetParent(Handle())))) {
+            if (header->code == TTN_SHOW)
+                frame->SetMessageText(PromptPart(LoadString(id)));
+            else if (header->code == TTN_POP)
+                frame->ShowIdleMessage();
+        }
         if (header->code == TTN_GETDISPINFOA) {
             tipText_ = TipPart(LoadString(id));
             reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = &tipText_[0];
