@@ -2,6 +2,7 @@
 // paths, and what it gives back when it closes.
 #include "item_controls.h"
 #include "messages.h"
+#include "unread_windows.h"
 
 #include <string>
 
@@ -165,7 +166,7 @@ SlowControl* SlowControl::self_;
 // remote block must still be there to take the answer.
 TEST(RemoteChannel, ABlockWhoseMessageWentUnansweredIsLeftToTheControl)
 {
-    ForgetSilentThreads();
+    ForgetUnreadWindows();
     ASSERT_EQ(IsNtPlatform, 1) << "the remote-block path";
     SlowControl control;
     ASSERT_TRUE(control.window);
@@ -180,7 +181,7 @@ TEST(RemoteChannel, ABlockWhoseMessageWentUnansweredIsLeftToTheControl)
     control.Release();
     ASSERT_TRUE(control.WaitForAnswer());
     EXPECT_STREQ(reinterpret_cast<const char*>(static_cast<uintptr_t>(address)), "late");
-    ForgetSilentThreads();
+    ForgetUnreadWindows();
 }
 
 class OneShotReadTest : public CommonControlsTest {};
