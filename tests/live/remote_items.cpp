@@ -9,30 +9,24 @@ namespace {
 constexpr UINT kAnswerTimeoutMs = 5000;
 
 // Mappings of the test's own, apart from those of the conversions it runs.
-constexpr ChannelBlock kTreeBlock = {"QsTestTree", kRemoteTextSize + sizeof(TVITEMA)};
-constexpr ChannelBlock kHeaderBlock = {"QsTestHeader", kRemoteTextSize + sizeof(HDITEMA)};
-constexpr ChannelBlock kCellBlock = {"QsTestCell", kRemoteTextSize + sizeof(LVITEMA)};
+constexpr ChannelBlock kTreeBlock = BlockFor("QsTestTree", kTreeItemLayouts);
+constexpr ChannelBlock kHeaderBlock = BlockFor("QsTestHeader", kHeaderItemLayouts);
+constexpr ChannelBlock kCellBlock = BlockFor("QsTestCell", kListItemLayouts);
 
 HTREEITEM NextItem(HWND tree, UINT relation, HTREEITEM item)
 {
     return reinterpret_cast<HTREEITEM>(AskControl(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
-char* TextPointer(const RemoteBuffer& block)
-{
-    return reinterpret_cast<char*>(static_cast<uintptr_t>(block.TextAddress()));
-}
-
 // Brings the item's text, expanded state and children flag into the block.
 bool ReadTreeItem(RemoteBuffer& block, HWND tree, HTREEITEM item)
 {
-    TVITEMA& fields = block.Item<TVITEMA>();
-    fields = TVITEMA{};
-    fields.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN;
-    fields.hItem = item;
-    fields.stateMask = TVIS_EXPANDED;
-    fields.pszText = TextPointer(block);
-    fields.cchTextMax = kRemoteTextSize;
+    const TreeItemLayout& fields = kTreeItemLayouts.For(block.Bits());
+    block.Put(fields.mask, TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN);
+    block.Put(fields.hItem, reinterpret_cast<uintptr_t>(item));
+    block.Put(fields.stateMask, TVIS_EXPANDED);
+    block.Put(fields.pszText, block.TextAddress());
+    block.Put(fields.cchTextMax, kRemoteTextSize);
     return block.Exchange(tree, TVM_GETITEMA, 0);
 }
 
@@ -46,28 +40,26 @@ int Depth(HWND tree, HTREEITEM item)
 
 TreeItemState StateOf(RemoteBuffer& block, HWND tree, HTREEITEM item)
 {
-    const TVITEMA& fields = block.Item<TVITEMA>();
-    return {block.Text(), (fields.state & TVIS_EXPANDED) != 0, fields.cChildren,
+    const TreeItemLayout& fields = kTreeItemLayouts.For(block.Bits());
+    return {block.Text(), (block.Get(fields.state) & TVIS_EXPANDED) != 0, static_cast<int32_t>(block.Get(fields.cChildren)),
             NextItem(tree, TVGN_NEXT, item) == nullptr, Depth(tree, item)};
 }
 
 std::string HeaderText(RemoteBuffer& block, HWND header, int column)
 {
-    HDITEMA& fields = block.Item<HDITEMA>();
-    fields = HDITEMA{};
-    fields.mask = HDI_TEXT;
-    fields.pszText = TextPointer(block);
-    fields.cchTextMax = kRemoteTextSize;
+    const HeaderItemLayout& fields = kHeaderItemLayouts.For(block.Bits());
+    block.Put(fields.mask, HDI_TEXT);
+    block.Put(fields.pszText, block.TextAddress());
+    block.Put(fields.cchTextMax, kRemoteTextSize);
     return block.Exchange(header, HDM_GETITEMA, column) ? block.Text() : std::string();
 }
 
 std::string CellText(RemoteBuffer& block, HWND list, int row, int column)
 {
-    LVITEMA& fields = block.Item<LVITEMA>();
-    fields = LVITEMA{};
-    fields.iSubItem = column;
-    fields.pszText = TextPointer(block);
-    fields.cchTextMax = kRemoteTextSize;
+    const ListItemLayout& fields = kListItemLayouts.For(block.Bits());
+    block.Put(fields.iSubItem, static_cast<uint32_t>(column));
+    block.Put(fields.pszText, block.TextAddress());
+    block.Put(fields.cchTextMax, kRemoteTextSize);
     return block.Exchange(list, LVM_GETITEMTEXTA, row) ? block.Text() : std::string();
 }
 
