@@ -12,6 +12,7 @@ constexpr UINT kAnswerTimeoutMs = 5000;
 constexpr ChannelBlock kTreeBlock = BlockFor("QsTestTree", kTreeItemLayouts);
 constexpr ChannelBlock kHeaderBlock = BlockFor("QsTestHeader", kHeaderItemLayouts);
 constexpr ChannelBlock kCellBlock = BlockFor("QsTestCell", kListItemLayouts);
+constexpr ChannelBlock kTabBlock = BlockFor("QsTestTab", kTabItemLayouts);
 
 HTREEITEM NextItem(HWND tree, UINT relation, HTREEITEM item)
 {
@@ -61,6 +62,15 @@ std::string CellText(RemoteBuffer& block, HWND list, int row, int column)
     block.Put(fields.pszText, block.TextAddress());
     block.Put(fields.cchTextMax, kRemoteTextSize);
     return block.Exchange(list, LVM_GETITEMTEXTA, row) ? block.Text() : std::string();
+}
+
+std::string TabCaption(RemoteBuffer& block, HWND tabs, int index)
+{
+    const TabItemLayout& fields = kTabItemLayouts.For(block.Bits());
+    block.Put(fields.mask, TCIF_TEXT);
+    block.Put(fields.pszText, block.TextAddress());
+    block.Put(fields.cchTextMax, kRemoteTextSize);
+    return block.Exchange(tabs, TCM_GETITEMA, index) ? block.Text() : std::string();
 }
 
 HWND HeaderOf(HWND list)
@@ -136,4 +146,16 @@ std::vector<std::string> ListCellTexts(HWND list)
             texts.push_back(CellText(channel.Buffer(0), list, row, column));
     }
     return texts;
+}
+
+std::vector<std::string> TabCaptions(HWND tabs)
+{
+    RemoteChannel channel;
+    if (!channel.Open(tabs, {kTabBlock}))
+        return {};
+    std::vector<std::string> captions;
+    const int count = static_cast<int>(AskControl(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index)
+        captions.push_back(TabCaption(channel.Buffer(0), tabs, index));
+    return captions;
 }
