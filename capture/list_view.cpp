@@ -47,8 +47,7 @@ const char* ReadHeaderText(RemoteBuffer& block, HWND header, int column)
 {
     const HeaderItemLayout& fields = kHeaderItemLayouts.For(block.Bits());
     block.Put(fields.mask, HDI_TEXT);
-    block.Put(fields.pszText, block.TextAddress());
-    block.Put(fields.cchTextMax, kRemoteTextSize);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     block.Exchange(header, HDM_GETITEMA, static_cast<WPARAM>(column));
     return block.Text();
 }
@@ -59,8 +58,7 @@ const char* ReadCellText(RemoteBuffer& block, HWND list, int row, int column)
 {
     const ListItemLayout& fields = kListItemLayouts.For(block.Bits());
     block.Put(fields.iSubItem, static_cast<uint32_t>(column));
-    block.Put(fields.pszText, block.TextAddress());
-    block.Put(fields.cchTextMax, kRemoteTextSize);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     block.Exchange(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row));
     return block.Text();
 }

@@ -76,6 +76,12 @@ void RemoteBuffer::Put(ItemField field, uint64_t value)
     std::memcpy(view_.Get() + kRemoteTextSize + field.offset, &value, field.size);
 }
 
+void RemoteBuffer::PointAtText(ItemField text, ItemField capacity)
+{
+    Put(text, TextAddress());
+    Put(capacity, kRemoteTextSize);
+}
+
 uint64_t RemoteBuffer::Get(ItemField field) const
 {
     uint64_t value = 0;

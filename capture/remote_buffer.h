@@ -84,6 +84,10 @@ public:
     // structure's text pointer.
     uintptr_t TextAddress() const;
 
+    // Points the structure's text pointer at the text buffer and sets its
+    // capacity, 256.
+    void PointAtText(ItemField text, ItemField capacity);
+
     // Sends the message to `window` (the control, or a window of the same
     // process) with lParam pointing at the structure, and brings the control's
     // answer into the local copy.  Success is the read-back on NT and the

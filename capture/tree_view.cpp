@@ -44,8 +44,7 @@ bool ReadItem(RemoteBuffer& block, HWND window, HTREEITEM item)
     const TreeItemLayout& fields = kTreeItemLayouts.For(block.Bits());
     block.Put(fields.mask, TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN);
     block.Put(fields.hItem, reinterpret_cast<uintptr_t>(item));
-    block.Put(fields.pszText, block.TextAddress());
-    block.Put(fields.cchTextMax, kRemoteTextSize);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(window, TVM_GETITEMA, 0);
 }
 

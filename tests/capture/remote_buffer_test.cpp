@@ -44,8 +44,7 @@ TEST_P(RemoteBufferTest, LongTextsArriveCutTo255BytesWithoutHalfCharacters)
     for (const auto& c : cases) {
         block.Put(fields.mask, TVIF_TEXT);
         block.Put(fields.hItem, reinterpret_cast<uintptr_t>(AddTreeItem(tree, nullptr, c.first.c_str())));
-        block.Put(fields.pszText, block.TextAddress());
-        block.Put(fields.cchTextMax, kRemoteTextSize);
+        block.PointAtText(fields.pszText, fields.cchTextMax);
         ASSERT_TRUE(block.Exchange(tree, TVM_GETITEMA, 0));
         EXPECT_EQ(block.Text(), c.second) << c.first.size() << " bytes";
     }

@@ -26,8 +26,7 @@ bool ReadTreeItem(RemoteBuffer& block, HWND tree, HTREEITEM item)
     block.Put(fields.mask, TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN);
     block.Put(fields.hItem, reinterpret_cast<uintptr_t>(item));
     block.Put(fields.stateMask, TVIS_EXPANDED);
-    block.Put(fields.pszText, block.TextAddress());
-    block.Put(fields.cchTextMax, kRemoteTextSize);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(tree, TVM_GETITEMA, 0);
 }
 
@@ -50,8 +49,7 @@ std::string HeaderText(RemoteBuffer& block, HWND header, int column)
 {
     const HeaderItemLayout& fields = kHeaderItemLayouts.For(block.Bits());
     block.Put(fields.mask, HDI_TEXT);
-    block.Put(fields.pszText, block.TextAddress());
-    block.Put(fields.cchTextMax, kRemoteTextSize);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(header, HDM_GETITEMA, column) ? block.Text() : std::string();
 }
 
@@ -59,8 +57,7 @@ std::string CellText(RemoteBuffer& block, HWND list, int row, int column)
 {
     const ListItemLayout& fields = kListItemLayouts.For(block.Bits());
     block.Put(fields.iSubItem, static_cast<uint32_t>(column));
-    block.Put(fields.pszText, block.TextAddress());
-    block.Put(fields.cchTextMax, kRemoteTextSize);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(list, LVM_GETITEMTEXTA, row) ? block.Text() : std::string();
 }
 
@@ -68,8 +65,7 @@ std::string TabCaption(RemoteBuffer& block, HWND tabs, int index)
 {
     const TabItemLayout& fields = kTabItemLayouts.For(block.Bits());
     block.Put(fields.mask, TCIF_TEXT);
-    block.Put(fields.pszText, block.TextAddress());
-    block.Put(fields.cchTextMax, kRemoteTextSize);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(tabs, TCM_GETITEMA, index) ? block.Text() : std::string();
 }
 
