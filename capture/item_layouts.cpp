@@ -1,7 +1,8 @@
 // Compile-time checks: the mirrors of this build's bitness must match the
 // system's declarations field by field.  The 32-bit build so checks the
-// 32-bit mirrors and the 64-bit build the 64-bit ones; the templates are
-// shared, so each build covers the layout the other one writes.
+// 32-bit mirrors and the 64-bit build the 64-bit ones; a few sizes and
+// offsets of the other bitness, as its headers give them, check that this
+// compiler lays out that bitness's mirrors the same way.
 #include "item_layouts.h"
 
 #include <windows.h>
@@ -65,5 +66,19 @@ QS_SAME_FIELD(NativeTab, TCITEMA, lParam);
 static_assert(kTabItemLayouts.For(kOwnBitness).size == sizeof(TCITEMA), "a block holds all of TCITEMA");
 
 #undef QS_SAME_FIELD
+
+static_assert(kTreeItemLayouts.bits32.size == 40 && kHeaderItemLayouts.bits32.size == 36 &&
+                  kListItemLayouts.bits32.size == 40 && kTabItemLayouts.bits32.size == 28,
+              "32-bit blocks of 296, 292, 296 and 284 bytes");
+static_assert(kTreeItemLayouts.bits64.size == 56 && kTreeItemLayouts.bits64.hItem.offset == 8 &&
+                  kTreeItemLayouts.bits64.pszText.offset == 24 && kTreeItemLayouts.bits64.cChildren.offset == 44,
+              "64-bit TVITEMA");
+static_assert(kListItemLayouts.bits64.pszText.offset == 24 && kListItemLayouts.bits64.cchTextMax.offset == 32 &&
+                  kListItemLayouts.bits64.size == 52,
+              "64-bit LVITEMA up to iIndent");
+static_assert(kHeaderItemLayouts.bits64.pszText.offset == 8 && kHeaderItemLayouts.bits64.cchTextMax.offset == 24 &&
+                  kHeaderItemLayouts.bits64.size == 48,
+              "64-bit HDITEMA up to iOrder");
+static_assert(kTabItemLayouts.bits64.pszText.offset == 16 && kTabItemLayouts.bits64.size == 40, "64-bit TCITEMA");
 
 }  // namespace
