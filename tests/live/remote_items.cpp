@@ -69,6 +69,21 @@ std::string TabCaption(RemoteBuffer& block, HWND tabs, int index)
     return block.Exchange(tabs, TCM_GETITEMA, index) ? block.Text() : std::string();
 }
 
+// The texts of the control's items by index, as many as `countMessage`
+// says, each read by `read`; empty if the channel cannot be opened.
+std::vector<std::string> EveryItemText(HWND control, const ChannelBlock& block, UINT countMessage,
+                                       std::string (*read)(RemoteBuffer&, HWND, int))
+{
+    RemoteChannel channel;
+    if (!channel.Open(control, {block}))
+        return {};
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(AskControl(control, countMessage, 0, 0));
+    for (int index = 0; index < count; ++index)
+        texts.push_back(read(channel.Buffer(0), control, index));
+    return texts;
+}
+
 HWND HeaderOf(HWND list)
 {
     return reinterpret_cast<HWND>(AskControl(list, LVM_GETHEADER, 0, 0));
@@ -118,14 +133,7 @@ HTREEITEM FindTreeChild(HWND tree, HTREEITEM parent, const std::string& text)
 std::vector<std::string> HeaderTexts(HWND list)
 {
     HWND header = HeaderOf(list);
-    RemoteChannel channel;
-    if (!header || !channel.Open(header, {kHeaderBlock}))
-        return {};
-    std::vector<std::string> texts;
-    const int columns = static_cast<int>(AskControl(header, HDM_GETITEMCOUNT, 0, 0));
-    for (int column = 0; column < columns; ++column)
-        texts.push_back(HeaderText(channel.Buffer(0), header, column));
-    return texts;
+    return header ? EveryItemText(header, kHeaderBlock, HDM_GETITEMCOUNT, HeaderText) : std::vector<std::string>();
 }
 
 std::vector<std::string> ListCellTexts(HWND list)
@@ -146,12 +154,5 @@ std::vector<std::string> ListCellTexts(HWND list)
 
 std::vector<std::string> TabCaptions(HWND tabs)
 {
-    RemoteChannel channel;
-    if (!channel.Open(tabs, {kTabBlock}))
-        return {};
-    std::vector<std::string> captions;
-    const int count = static_cast<int>(AskControl(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index)
-        captions.push_back(TabCaption(channel.Buffer(0), tabs, index));
-    return captions;
+    return EveryItemText(tabs, kTabBlock, TCM_GETITEMCOUNT, TabCaption);
 }
