@@ -8,38 +8,15 @@
 #include "host_path.h"
 #include "live_capture.h"
 #include "live_fixture.h"
+#include "program_run.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
 
-constexpr DWORD kRunTimeoutMs = 60000;
 constexpr DWORD kNoWindowOrUsage = 2;
 constexpr DWORD kIncomplete = 3;
-
-struct ProgramRun {
-    DWORD exitCode;
-    std::string output;
-    std::string errors;
-};
-
-// Runs the program to its end, bounded; a program still running then is
-// ended and the test fails.
-ProgramRun RunProgram(const char* program, const std::wstring& arguments)
-{
-    ChildProcess process(HostPath(program), arguments);
-    EXPECT_TRUE(process.Started());
-    EXPECT_TRUE(process.WaitForExit(kRunTimeoutMs)) << "still running";
-    return {process.ExitCode(), process.Output(), process.Errors()};
-}
-
-std::wstring Hex(HWND window)
-{
-    wchar_t text[16];
-    std::swprintf(text, 16, L"0x%lX", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
-    return text;
-}
 
 // A file name of its own in the temporary folder, removed again with the object.
 class TemporaryFile {
