@@ -42,7 +42,7 @@ bool IconSize(HICON icon, SIZE* size)
 bool BitmapSize(HBITMAP handle, SIZE* size)
 {
     BITMAP bitmap{};
-    if (!handle || !GetObjectA(handle, sizeof bitmap, &bitmap))
+    if (GetObjectType(handle) != OBJ_BITMAP || !GetObjectA(handle, sizeof bitmap, &bitmap))
         return false;
     *size = {bitmap.bmWidth, bitmap.bmHeight};
     return true;

@@ -5,18 +5,17 @@
 namespace {
 
 const char kClassName[] = "QsReflectingParent";
-constexpr DWORD kTopLevelStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 }  // namespace
 
 ReflectingParent::ReflectingParent(COLORREF background) : background_(CreateSolidBrush(background)) {}
 
-HWND ReflectingParent::CreateTopLevel(const char* title, const RECT& client)
+HWND ReflectingParent::CreateTopLevel(const char* title, const RECT& client, DWORD style)
 {
     RegisterClassFor(kClassName, 0, nullptr, LoadCursorA(nullptr, IDC_ARROW), nullptr);
     RECT outer = client;
-    AdjustWindowRectEx(&outer, kTopLevelStyle, FALSE, 0);
-    return Create(kClassName, title, kTopLevelStyle, 0, outer, nullptr, nullptr);
+    AdjustWindowRectEx(&outer, style, FALSE, 0);
+    return Create(kClassName, title, style, 0, outer, nullptr, nullptr);
 }
 
 HWND ReflectingParent::AddControl(const char* className, int id, DWORD style, const char* text, const RECT& rect)

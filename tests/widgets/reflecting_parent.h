@@ -10,9 +10,8 @@ class ReflectingParent : public Window {
 public:
     explicit ReflectingParent(COLORREF background);
 
-    // A captioned top-level window, not yet shown; `client` in screen
-    // pixels.
-    HWND CreateTopLevel(const char* title, const RECT& client);
+    // A top-level window, not yet shown; `client` in screen pixels.
+    HWND CreateTopLevel(const char* title, const RECT& client, DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
     HWND AddControl(const char* className, int id, DWORD style, const char* text, const RECT& rect);
 
 protected:
