@@ -184,6 +184,7 @@ protected:
 
 private:
     void Redraw(bool redraw);
+    DWORD SetFlag(bool* flag, bool value, bool redraw);
     void RedrawNow();
     void ResetStateColours();
     void FreeImages();

@@ -38,11 +38,16 @@ TOOLINFOA ToolOf(HWND button)
 
 }  // namespace
 
-DWORD CIconButton::SetFlatLook(bool flat, bool redraw)
+DWORD CIconButton::SetFlag(bool* flag, bool value, bool redraw)
 {
-    m_flatLook = flat;
+    *flag = value;
     Redraw(redraw);
     return 0;
+}
+
+DWORD CIconButton::SetFlatLook(bool flat, bool redraw)
+{
+    return SetFlag(&m_flatLook, flat, redraw);
 }
 
 DWORD CIconButton::SetImagePlacement(int placement, bool redraw)
@@ -102,16 +107,12 @@ DWORD CIconButton::ShiftStateColour(int slot, int shift, bool redraw)
 
 DWORD CIconButton::ShowFlatFrame(bool show, bool redraw)
 {
-    m_showFlatFrame = show;
-    Redraw(redraw);
-    return 0;
+    return SetFlag(&m_showFlatFrame, show, redraw);
 }
 
 DWORD CIconButton::ShowFlatFocusRect(bool show, bool redraw)
 {
-    m_flatFocusRect = show;
-    Redraw(redraw);
-    return 0;
+    return SetFlag(&m_flatFocusRect, show, redraw);
 }
 
 DWORD CIconButton::HoverWhenInactive(bool hover)
@@ -122,9 +123,7 @@ DWORD CIconButton::HoverWhenInactive(bool hover)
 
 DWORD CIconButton::SuppressBackdrop(bool suppress, bool redraw)
 {
-    m_noBackdrop = suppress;
-    Redraw(redraw);
-    return 0;
+    return SetFlag(&m_noBackdrop, suppress, redraw);
 }
 
 DWORD CIconButton::AssignCursor(int cursorId, bool redraw)

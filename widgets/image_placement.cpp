@@ -2,9 +2,20 @@
 
 namespace {
 
-int Centred(LONG start, LONG end, LONG size)
+LONG Centred(LONG start, LONG end, LONG size)
 {
     return start + (end - start - size) / 2;
+}
+
+// Along the axis on which the image comes first: with a caption the image
+// stands after the margin and the caption starts after the image; without
+// one the image is centred.
+LONG Leading(LONG start, LONG end, LONG size, LONG margin, bool hasCaption, LONG* captionStart)
+{
+    if (!hasCaption)
+        return Centred(start, end, size);
+    *captionStart = start + margin + size;
+    return start + margin;
 }
 
 }  // namespace
@@ -15,22 +26,12 @@ ImageLayout PlaceImage(const RECT& item, SIZE image, bool hasCaption, int placem
     POINT origin{item.left, item.top};
     switch (placement) {
     case kImageLeft:
+        origin.x = Leading(item.left, item.right, image.cx, margin.x, hasCaption, &layout.caption.left);
         origin.y = Centred(item.top, item.bottom, image.cy);
-        if (hasCaption) {
-            origin.x += margin.x;
-            layout.caption.left = origin.x + image.cx;
-        } else {
-            origin.x = Centred(item.left, item.right, image.cx);
-        }
         break;
     case kImageAbove:
         origin.x = Centred(item.left, item.right, image.cx);
-        if (hasCaption) {
-            origin.y += margin.y;
-            layout.caption.top = origin.y + image.cy;
-        } else {
-            origin.y = Centred(item.top, item.bottom, image.cy);
-        }
+        origin.y = Leading(item.top, item.bottom, image.cy, margin.y, hasCaption, &layout.caption.top);
         break;
     case kImageRight:
         if (hasCaption) {

@@ -168,6 +168,10 @@ TEST_F(IconButtonDrawing, StateColoursPaintBackgroundAndCaption)
         const RECT ink = ExtentOf(surface_, text);
         EXPECT_FALSE(IsRectEmpty(&ink)) << c.slot;
     }
+    SendMessageA(button.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    button.SetHovered(false);
+    Render(button, 0, surface_);
+    EXPECT_TRUE(PixelsAre(surface_, {{30, 2, face_}})) << "system colours again";
 }
 
 TEST_F(IconButtonDrawing, DisabledButtonsEmbossImagesAndCaption)
@@ -188,12 +192,14 @@ TEST_F(IconButtonDrawing, DisabledButtonsEmbossImagesAndCaption)
     MakeWithIcons(icon);
     Render(icon, ODS_DISABLED, surface_);
     EXPECT_TRUE(onlyEmbossColours({20, 10, 41, 31})) << "icon";
+    EXPECT_TRUE(PixelsAre(surface_, {{20, 10, face_}, {22, 12, shadow_}})) << "transparent edge not embossed";
 
     ProbeButton bitmap;
     Make(bitmap);
     ASSERT_EQ(bitmap.AssignBitmaps(MakeFramedBitmap({24, 16}, kGreen, kMagenta), kMagenta), 0u);
     Render(bitmap, ODS_DISABLED, surface_);
     EXPECT_TRUE(onlyEmbossColours({18, 12, 43, 29})) << "bitmap";
+    EXPECT_TRUE(PixelsAre(surface_, {{18, 12, face_}, {20, 14, shadow_}})) << "transparent edge not embossed";
 
     // The font may smooth its edges; the caption's own colour is nowhere.
     ProbeButton caption;
