@@ -1,11 +1,9 @@
 // The icon button's behaviour in this process: failure codes, what
-// subclassing makes of each button type, clicks through the parent, double
-// clicks, the focus when disabled, the tooltip, the link, and what it frees.
+// subclassing makes of each button type, the focus when disabled, and what
+// it frees.
 
 #include "icon_button_test_support.h"
 #include "widget_test_ids.h"
-
-#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -48,6 +46,16 @@ TEST_F(IconButtonBehaviour, SettersAnswerTheirFailureCodes)
         EXPECT_EQ(c.code, c.expected) << c.call;
     button.GetStateColour(0, &colour);
     EXPECT_EQ(colour, RGB(0, 0, 0)) << "face shifted down to black on all channels alike";
+    ASSERT_EQ(button.SetStateColour(5, RGB(200, 10, 20)) + button.ShiftStateColour(5, 255), 0u);
+    button.GetStateColour(5, &colour);
+    EXPECT_EQ(colour, RGB(255, 65, 75)) << "shifted up as far as red goes";
+
+    // 259 bytes and a two-byte character: the character does not fit.
+    const std::string fits(259, 'a');
+    button.AssignLink((fits + "あ").c_str());
+    EXPECT_EQ(button.Link(), fits);
+    button.AssignLink((fits.substr(1) + "あ").c_str());
+    EXPECT_EQ(button.Link().size(), 260u);
 }
 
 TEST_F(IconButtonBehaviour, SubclassingMakesEveryTypeOwnerDrawnAndKeepsWhatItMeant)
@@ -65,7 +73,7 @@ TEST_F(IconButtonBehaviour, SubclassingMakesEveryTypeOwnerDrawnAndKeepsWhatItMea
         const HWND control = Make(button, c.style);
         EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & 0x1F, BS_OWNERDRAW) << c.style;
         EXPECT_EQ(button.SubclassType(), c.kept) << c.style;
-        SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(control, BM_SETCHECK, BST_INDETERMINATE, 0);
         EXPECT_EQ(SendMessageA(control, BM_GETCHECK, 0, 0), c.toggles ? BST_CHECKED : BST_UNCHECKED) << c.style;
         const LRESULT code = SendMessageA(control, WM_GETDLGCODE, 0, 0);
         EXPECT_EQ((code & DLGC_DEFPUSHBUTTON) != 0, c.isDefault) << c.style;
@@ -81,27 +89,6 @@ TEST_F(IconButtonBehaviour, SubclassingMakesEveryTypeOwnerDrawnAndKeepsWhatItMea
                            reinterpret_cast<LPARAM>(control)),
               reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
     ReleaseDC(control, dc);
-}
-
-// BM_CLICK makes the control notify its parent, which reflects the click.
-TEST_F(IconButtonBehaviour, ClicksReachTheButtonThroughItsParentAndDoubleClicksBecomePresses)
-{
-    ProbeButton check;
-    const HWND control = Make(check, BS_CHECKBOX);
-    ProbeButton other;
-    SetFocus(Make(other));
-    SendMessageA(control, BM_CLICK, 0, 0);
-    EXPECT_EQ(SendMessageA(control, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(GetFocus(), control);
-    SendMessageA(control, BM_CLICK, 0, 0);
-    EXPECT_EQ(SendMessageA(control, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-
-    MSG onButton{control, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5), 0, {}};
-    MSG onParent{parent_->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0, 0, {}};
-    EXPECT_FALSE(check.PreTranslateMessage(&onButton));
-    check.PreTranslateMessage(&onParent);
-    EXPECT_EQ(onButton.message, static_cast<UINT>(WM_LBUTTONDOWN));
-    EXPECT_EQ(onParent.message, static_cast<UINT>(WM_LBUTTONDBLCLK));
 }
 
 // Tab order: the button, then two edits.
@@ -120,34 +107,6 @@ TEST_F(IconButtonBehaviour, DisablingMovesTheFocusOnlyWhenTheButtonHasIt)
     SetFocus(second);
     EnableWindow(control, FALSE);
     EXPECT_EQ(GetFocus(), second);
-}
-
-TEST_F(IconButtonBehaviour, TheTooltipIsMadeOnceAndTheLinkIsCutAtACharacter)
-{
-    ProbeButton button;
-    Make(button);
-    button.UseBalloonTip();
-    ASSERT_EQ(button.AssignTip("one"), 0u);
-    const HWND tip = button.Tip();
-    ASSERT_EQ(button.AssignTip(IDS_TEST_TIP), 0u);
-    EXPECT_EQ(button.Tip(), tip);
-    EXPECT_TRUE(GetWindowLongA(tip, GWL_STYLE) & TTS_BALLOON);
-    EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
-    char text[100] = "";
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = button.Handle();
-    tool.uId = 1;
-    tool.lpszText = text;
-    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_STREQ(text, "ボタンのヒント (tip from the string table)");
-
-    // 259 bytes and a two-byte character: the character does not fit.
-    const std::string fits(259, 'a');
-    button.AssignLink((fits + "あ").c_str());
-    EXPECT_EQ(button.Link(), fits);
-    button.AssignLink((fits.substr(1) + "あ").c_str());
-    EXPECT_EQ(button.Link().size(), 260u);
 }
 
 TEST_F(IconButtonBehaviour, ImagesCursorMenuAndTipAreFreedWhenReplacedAndWithTheButton)
@@ -176,15 +135,12 @@ TEST_F(IconButtonBehaviour, ImagesCursorMenuAndTipAreFreedWhenReplacedAndWithThe
     button->AssignIcons(last, last);
     EXPECT_FALSE(bitmapLives(bitmap));
 
-    ASSERT_EQ(button->AssignCursor(IDC_TEST_POINTER), 0u);
+    ASSERT_EQ(button->AssignCursor(IDC_TEST_POINTER) + button->AssignDropMenu(IDR_TEST_MENU, nullptr) +
+                  button->AssignTip("tip"),
+              0u);
     const HCURSOR cursor = button->Cursor();
-    SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(GetCursor(), cursor);
-    ASSERT_EQ(button->AssignDropMenu(IDR_TEST_MENU, nullptr), 0u);
     const HMENU menu = button->Menu();
-    button->AssignTip("tip");
     const HWND tip = button->Tip();
-    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
 
     button.reset();
     EXPECT_FALSE(IsWindow(control));

@@ -1,6 +1,6 @@
 // The icon button drawn into memory DCs: frames, chosen images, press
-// shift, check mode, default and focus frames, caption placement, disabled
-// embossing, image copies, masks and the parent's backdrop.
+// shift, check mode, default and focus frames, caption placement, colours,
+// disabled embossing and the parent's backdrop.
 
 #include "icon_button_test_support.h"
 
@@ -28,94 +28,66 @@ protected:
     DibSurface surface_{60, 40};
 };
 
+// Flat unless a case says otherwise; focusDots: the dotted focus rectangle
+// 3 pixels inside.
 TEST_F(IconButtonDrawing, EachStateDrawsItsFrameImageAndShift)
 {
+    using Prepare = void (*)(ProbeButton&);
+    const Prepare raised = [](ProbeButton& b) { b.SetFlatLook(false); };
+    const Prepare hovered = [](ProbeButton& b) { b.SetHovered(true); };
+    const Prepare frameless = [](ProbeButton& b) {
+        b.ShowFlatFrame(false);
+        b.SetHovered(true);
+    };
     const COLORREF light = GetSysColor(COLOR_3DLIGHT), dark = GetSysColor(COLOR_3DDKSHADOW);
-    struct Case {
+    const struct {
         const char* name;
-        bool flat;
-        bool frame;
-        bool hovered;
+        DWORD style;
+        Prepare prepare;
         UINT state;
         std::initializer_list<Probe> probes;
-    };
-    const Case cases[] = {
-        {"raised", false, true, false, 0,
+        bool focusDots;
+    } cases[] = {
+        {"raised", BS_PUSHBUTTON, raised, 0,
          {{0, 0, highlight_}, {1, 1, light}, {59, 39, dark}, {58, 38, shadow_}, {5, 5, face_}, {21, 12, face_},
-          {22, 12, kOut}, {37, 27, kOut}, {38, 27, face_}}},
-        {"pressed", false, true, false, ODS_SELECTED,
-         {{0, 0, shadow_}, {59, 39, shadow_}, {1, 1, face_}, {22, 12, face_}, {23, 13, kIn}, {38, 28, kIn}}},
-        {"flat", true, true, false, 0, {{0, 0, face_}, {59, 39, face_}, {22, 12, kOut}}},
-        {"flat hovered", true, true, true, 0, {{0, 0, highlight_}, {59, 39, shadow_}, {22, 12, kIn}}},
-        {"flat pressed", true, true, false, ODS_SELECTED,
-         {{0, 0, shadow_}, {59, 39, highlight_}, {22, 12, face_}, {23, 13, kIn}}},
-        {"frameless hovered", true, false, true, 0, {{0, 0, face_}, {59, 39, face_}, {22, 12, kIn}}},
-        {"frameless pressed", true, false, false, ODS_SELECTED, {{0, 0, face_}, {59, 39, face_}, {23, 13, kIn}}},
+          {22, 12, kOut}, {37, 27, kOut}, {38, 27, face_}}, false},
+        {"pressed", BS_PUSHBUTTON, raised, ODS_SELECTED,
+         {{0, 0, shadow_}, {59, 39, shadow_}, {1, 1, face_}, {22, 12, face_}, {23, 13, kIn}, {38, 28, kIn}}, false},
+        {"default", BS_DEFPUSHBUTTON, raised, 0, {{0, 0, kBlack}, {59, 39, kBlack}, {1, 1, highlight_}}, false},
+        {"focused", BS_PUSHBUTTON, raised, ODS_FOCUS, {{0, 0, kBlack}, {1, 1, highlight_}}, true},
+        {"flat", BS_PUSHBUTTON, nullptr, 0, {{0, 0, face_}, {59, 39, face_}, {22, 12, kOut}}, false},
+        {"flat hovered", BS_PUSHBUTTON, hovered, 0, {{0, 0, highlight_}, {59, 39, shadow_}, {22, 12, kIn}}, false},
+        {"flat pressed", BS_PUSHBUTTON, nullptr, ODS_SELECTED,
+         {{0, 0, shadow_}, {59, 39, highlight_}, {22, 12, face_}, {23, 13, kIn}}, false},
+        {"flat focused", BS_PUSHBUTTON, nullptr, ODS_FOCUS, {{0, 0, face_}}, false},
+        {"flat with focus rectangle", BS_PUSHBUTTON, [](ProbeButton& b) { b.ShowFlatFocusRect(true); }, ODS_FOCUS,
+         {{0, 0, face_}}, true},
+        {"frameless hovered", BS_PUSHBUTTON, frameless, 0, {{0, 0, face_}, {59, 39, face_}, {22, 12, kIn}}, false},
+        {"frameless pressed", BS_PUSHBUTTON, frameless, ODS_SELECTED, {{0, 0, face_}, {23, 13, kIn}}, false},
+        {"check mode hovered", BS_AUTOCHECKBOX, hovered, 0, {{0, 0, highlight_}, {22, 12, kOut}}, false},
+        {"checked, not shifted", BS_AUTOCHECKBOX,
+         [](ProbeButton& b) { SendMessageA(b.Handle(), BM_SETCHECK, BST_INDETERMINATE, 0); }, 0,
+         {{0, 0, shadow_}, {22, 12, kIn}}, false},
+        {"check mode pressed", BS_AUTOCHECKBOX, nullptr, ODS_SELECTED, {{22, 12, kIn}}, false},
+        {"press style 1", BS_PUSHBUTTON, [](ProbeButton& b) { b.SetPressShiftStyle(1); }, ODS_SELECTED,
+         {{22, 13, face_}, {22, 14, kIn}, {37, 29, kIn}}, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ProbeButton button;
-        MakeWithIcons(button);
-        button.SetFlatLook(c.flat);
-        button.ShowFlatFrame(c.frame);
-        button.SetHovered(c.hovered);
+        MakeWithIcons(button, c.style);
+        if (c.prepare)
+            c.prepare(button);
         Render(button, c.state, surface_);
         EXPECT_TRUE(PixelsAre(surface_, c.probes)) << c.name;
+        int dots = 0;
+        for (int x = 4; x < 56; ++x)
+            dots += surface_.Pixel(x, 3) != face_;
+        EXPECT_EQ(dots > 10, c.focusDots) << c.name;
     }
-
     ProbeButton onlyIn;
     MakeWithIcons(onlyIn, BS_PUSHBUTTON, false);
     Render(onlyIn, 0, surface_);
     EXPECT_TRUE(PixelsAre(surface_, {{22, 12, kIn}})) << "no out icon";
-    ASSERT_EQ(onlyIn.SetPressShiftStyle(1), 0u);
-    Render(onlyIn, ODS_SELECTED, surface_);
-    EXPECT_TRUE(PixelsAre(surface_, {{22, 13, face_}, {22, 14, kIn}, {37, 29, kIn}})) << "press style 1";
-}
-
-TEST_F(IconButtonDrawing, CheckModeShowsTheInIconOnlyWhenCheckedOrPressed)
-{
-    ProbeButton button;
-    MakeWithIcons(button, BS_AUTOCHECKBOX);
-    button.SetHovered(true);
-    Render(button, 0, surface_);
-    EXPECT_TRUE(PixelsAre(surface_, {{0, 0, highlight_}, {22, 12, kOut}})) << "hovered";
-
-    SendMessageA(button.Handle(), BM_SETCHECK, BST_INDETERMINATE, 0);
-    EXPECT_EQ(SendMessageA(button.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
-    Render(button, 0, surface_);
-    EXPECT_TRUE(PixelsAre(surface_, {{0, 0, shadow_}, {22, 12, kIn}})) << "checked, not shifted";
-    SendMessageA(button.Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
-    Render(button, ODS_SELECTED, surface_);
-    EXPECT_TRUE(PixelsAre(surface_, {{22, 12, kIn}})) << "pressed, not shifted";
-}
-
-TEST_F(IconButtonDrawing, DefaultAndFocusedButtonsGetTheirFrames)
-{
-    const auto focusDots = [this] {
-        int dots = 0;
-        for (int x = 4; x < 56; ++x)
-            dots += surface_.Pixel(x, 3) != face_;
-        return dots;
-    };
-    ProbeButton button;
-    MakeWithIcons(button);
-    button.SetFlatLook(false);
-    SendMessageA(button.Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-    Render(button, 0, surface_);
-    EXPECT_TRUE(PixelsAre(surface_, {{0, 0, kBlack}, {59, 39, kBlack}, {1, 1, highlight_}})) << "default";
-    EXPECT_EQ(focusDots(), 0);
-
-    SendMessageA(button.Handle(), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    Render(button, ODS_FOCUS, surface_);
-    EXPECT_TRUE(PixelsAre(surface_, {{0, 0, kBlack}, {1, 1, highlight_}})) << "focused";
-    EXPECT_GT(focusDots(), 10);
-
-    button.SetFlatLook(true);
-    Render(button, ODS_FOCUS, surface_);
-    EXPECT_TRUE(PixelsAre(surface_, {{0, 0, face_}})) << "flat focused";
-    EXPECT_EQ(focusDots(), 0);
-    button.ShowFlatFocusRect(true);
-    Render(button, ODS_FOCUS, surface_);
-    EXPECT_GT(focusDots(), 10);
 }
 
 // A 120 x 60 button: the caption's ink is centred in what the image leaves.
@@ -150,10 +122,6 @@ TEST_F(IconButtonDrawing, StateColoursPaintBackgroundAndCaption)
     Make(button, BS_PUSHBUTTON, "Ab");
     for (int slot = 0; slot < 6; ++slot)
         ASSERT_EQ(button.SetStateColour(slot, RGB(40 * slot, 10, 20)), 0u);
-    ASSERT_EQ(button.ShiftStateColour(5, 255), 0u);  // (200, 10, 20) moves by 55 only
-    COLORREF shifted = 0;
-    ASSERT_EQ(button.GetStateColour(5, &shifted), 0u);
-    EXPECT_EQ(shifted, RGB(255, 65, 75));
     const struct {
         bool hovered;
         UINT state;
@@ -210,38 +178,6 @@ TEST_F(IconButtonDrawing, DisabledButtonsEmbossImagesAndCaption)
     EXPECT_FALSE(IsRectEmpty(&raised));
     EXPECT_FALSE(IsRectEmpty(&sunk));
     EXPECT_TRUE(IsRectEmpty(&plain));
-}
-
-// The in bitmap's transparent edge shows the background in the bitmap and
-// in its copies; copies of icons keep the icon's transparent edge.
-TEST_F(IconButtonDrawing, CopiesAndMasksLeaveTheTransparentPartsTransparent)
-{
-    const struct {
-        CIconButton::ImageCopy copy;
-        COLORREF icon;
-        COLORREF bitmap;
-    } cases[] = {{CIconButton::kGreyCopy, RGB(76, 76, 76), RGB(93, 93, 93)},
-                 {CIconButton::kDarkerCopy, RGB(191, 0, 0), RGB(0, 120, 0)}};
-    for (const auto& c : cases) {
-        ProbeButton icon;
-        Make(icon);
-        ASSERT_EQ(icon.AssignIcons(MakeSquareIcon(20, 2, kIn), c.copy), 0u);
-        Render(icon, 0, surface_);
-        EXPECT_TRUE(PixelsAre(surface_, {{21, 11, face_}, {22, 12, c.icon}, {37, 27, c.icon}, {38, 28, face_}}));
-        icon.SetHovered(true);
-        Render(icon, 0, surface_);
-        EXPECT_TRUE(PixelsAre(surface_, {{21, 11, face_}, {22, 12, kIn}}));
-
-        // A 24 x 16 bitmap spans (18, 12) to (41, 27), its green part (20, 14) to (39, 25).
-        ProbeButton bitmap;
-        Make(bitmap);
-        ASSERT_EQ(bitmap.AssignBitmaps(MakeFramedBitmap({24, 16}, kGreen, kMagenta), kMagenta, c.copy), 0u);
-        Render(bitmap, 0, surface_);
-        EXPECT_TRUE(PixelsAre(surface_, {{18, 12, face_}, {19, 13, face_}, {20, 14, c.bitmap}, {39, 25, c.bitmap}}));
-        bitmap.SetHovered(true);
-        Render(bitmap, 0, surface_);
-        EXPECT_TRUE(PixelsAre(surface_, {{18, 12, face_}, {20, 14, kGreen}, {40, 26, face_}}));
-    }
 }
 
 // The button is hidden, so that the parent's pixels under it are the

@@ -13,7 +13,6 @@
 
 #include "fixture_ready.h"
 #include "icon_button.h"
-#include "image_placement.h"
 #include "reflecting_parent.h"
 #include "widget_test_ids.h"
 
@@ -23,13 +22,11 @@
 
 namespace {
 
-constexpr RECT kGalleryClient{40, 40, 360, 150};
-constexpr int kButtonCount = 7;
+constexpr RECT kGalleryClient{40, 40, 350, 100};
+constexpr int kButtonCount = 6;
 
 RECT ButtonRect(int id)
 {
-    if (id == IDC_GALLERY_CAPTION)
-        return {10, 60, 140, 100};
     const int x = 10 + 50 * (id - IDC_GALLERY_FLAT);
     return {x, 10, x + 40, 50};
 }
@@ -62,8 +59,7 @@ bool Gallery::AddButtons()
 {
     return AddButton(IDC_GALLERY_FLAT, BS_PUSHBUTTON, "") && AddButton(IDC_GALLERY_FRAMELESS, BS_PUSHBUTTON, "") &&
            AddButton(IDC_GALLERY_CHECK, BS_AUTOCHECKBOX, "") && AddButton(IDC_GALLERY_MENU, BS_PUSHBUTTON, "") &&
-           AddButton(IDC_GALLERY_LINK, BS_PUSHBUTTON, "") && AddButton(IDC_GALLERY_CURSOR, BS_PUSHBUTTON, "") &&
-           AddButton(IDC_GALLERY_CAPTION, BS_DEFPUSHBUTTON, "Caption");
+           AddButton(IDC_GALLERY_LINK, BS_PUSHBUTTON, "") && AddButton(IDC_GALLERY_CURSOR, BS_PUSHBUTTON, "");
 }
 
 // Each setter answers 0 on success; the sum is 0 only if all succeeded.
@@ -87,12 +83,9 @@ bool Gallery::SetUp(int id)
         GetModuleFileNameA(nullptr, self, sizeof self);
         return button.AssignBitmaps(IDB_TEST_PICTURE, kTestPictureTransparent, CIconButton::kDarkerCopy) +
                    button.AssignLink(self) == 0;
-    case IDC_GALLERY_CURSOR:
+    default:
         return button.AssignIcons(IDI_TEST_IN, IDI_TEST_OUT) + button.AssignCursor(IDC_TEST_POINTER) +
                    button.UseBalloonTip() + button.AssignTip(IDS_TEST_TIP) == 0;
-    default:
-        return button.SetFlatLook(false) + button.AssignIcons(IDI_TEST_IN, IDI_TEST_OUT) +
-                   button.SetImagePlacement(kImageRight) == 0;
     }
 }
 

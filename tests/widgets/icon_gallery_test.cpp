@@ -99,11 +99,14 @@ protected:
     LRESULT Clicks(int id) const { return Ask(kGalleryCommandCount, id); }
 };
 
-TEST_F(IconGalleryTest, HoverSwapsTheIconsAndRaisesTheFlatFrameUntilThePointerLeaves)
+// At rest, then hovered: the tooltips and the cursor come with the hover.
+TEST_F(IconGalleryTest, HoverSwapsIconsRaisesTheFlatFrameAndShowsTipsAndCursorUntilThePointerLeaves)
 {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const DWORD process = fixture_->Process().Id();
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_FLAT), kTestOutColour));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_MENU), kInGrey));
+    EXPECT_TRUE(Shows({Centre(IDC_GALLERY_MENU).x - 14, Centre(IDC_GALLERY_MENU).y}, face));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_LINK), kPictureDarker));
     EXPECT_TRUE(Shows({Centre(IDC_GALLERY_LINK).x, Corner(IDC_GALLERY_LINK).y + 13}, face));
 
@@ -111,6 +114,10 @@ TEST_F(IconGalleryTest, HoverSwapsTheIconsAndRaisesTheFlatFrameUntilThePointerLe
     ASSERT_TRUE(WaitFor([&] { return Hovered(IDC_GALLERY_FLAT); }));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_FLAT), kTestInColour));
     EXPECT_TRUE(Shows(Corner(IDC_GALLERY_FLAT), GetSysColor(COLOR_BTNHIGHLIGHT)));
+    ASSERT_TRUE(WaitFor([&] { return ShownTip(process); }));
+    const HWND plainTip = ShownTip(process);
+    EXPECT_FALSE(GetWindowLongA(plainTip, GWL_STYLE) & TTS_BALLOON);
+    EXPECT_EQ(SendMessageA(plainTip, TTM_GETMAXTIPWIDTH, 0, 0), 400);
 
     // Without its frame, on its parent's pixels, only the icon changes.
     MoveTo(Centre(IDC_GALLERY_FRAMELESS));
@@ -120,8 +127,19 @@ TEST_F(IconGalleryTest, HoverSwapsTheIconsAndRaisesTheFlatFrameUntilThePointerLe
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_FLAT), kTestOutColour));
     EXPECT_TRUE(Shows(Corner(IDC_GALLERY_FLAT), face));
 
+    MoveTo(Centre(IDC_GALLERY_CURSOR));
+    ASSERT_TRUE(WaitFor([&] { return ShownTip(process) && ShownTip(process) != plainTip; }));
+    EXPECT_TRUE(GetWindowLongA(ShownTip(process), GWL_STYLE) & TTS_BALLOON);
+    const auto cursor = reinterpret_cast<HCURSOR>(Ask(kGalleryCursor, IDC_GALLERY_CURSOR));
+    EXPECT_TRUE(cursor && WaitFor([&] {
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        return GetCursorInfo(&info) && info.hCursor == cursor;
+    }));
+
     MoveTo(kOutside);
-    ASSERT_TRUE(WaitFor([&] { return !Hovered(IDC_GALLERY_FRAMELESS); }));
+    ASSERT_TRUE(WaitFor([&] { return !Hovered(IDC_GALLERY_CURSOR); }));
+    EXPECT_TRUE(Shows(Centre(IDC_GALLERY_CURSOR), kTestOutColour));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_FRAMELESS), kTestOutColour));
 }
 
@@ -163,27 +181,6 @@ TEST_F(IconGalleryTest, DropMenuPostsTheChosenCommandAfterItsNotification)
     EXPECT_EQ(Clicks(0), 0);
     EXPECT_EQ(Clicks(IDM_TEST_SECOND), 1);
     EXPECT_EQ(Ask(kGalleryNotifications, 0), 3);
-}
-
-TEST_F(IconGalleryTest, TooltipsAppearOverTheirButtonsAndTheButtonShowsItsCursor)
-{
-    DWORD process = fixture_->Process().Id();
-    MoveTo(Centre(IDC_GALLERY_FLAT));
-    ASSERT_TRUE(WaitFor([&] { return ShownTip(process); }));
-    const HWND plain = ShownTip(process);
-    EXPECT_FALSE(GetWindowLongA(plain, GWL_STYLE) & TTS_BALLOON);
-    EXPECT_EQ(SendMessageA(plain, TTM_GETMAXTIPWIDTH, 0, 0), 400);
-
-    MoveTo(Centre(IDC_GALLERY_CURSOR));
-    ASSERT_TRUE(WaitFor([&] { return ShownTip(process) && ShownTip(process) != plain; }));
-    EXPECT_TRUE(GetWindowLongA(ShownTip(process), GWL_STYLE) & TTS_BALLOON);
-    const auto cursor = reinterpret_cast<HCURSOR>(Ask(kGalleryCursor, IDC_GALLERY_CURSOR));
-    ASSERT_TRUE(cursor);
-    EXPECT_TRUE(WaitFor([&] {
-        CURSORINFO info{};
-        info.cbSize = sizeof info;
-        return GetCursorInfo(&info) && info.hCursor == cursor;
-    }));
 }
 
 TEST_F(IconGalleryTest, LinkOpensItsTargetMaximised)

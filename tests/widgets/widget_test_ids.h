@@ -19,7 +19,6 @@
 #define IDC_GALLERY_MENU 1004       // drop-down menu with its notification, grey out icon
 #define IDC_GALLERY_LINK 1005       // bitmaps with a darker copy, link to the gallery program
 #define IDC_GALLERY_CURSOR 1006     // own cursor, balloon tooltip from the string table
-#define IDC_GALLERY_CAPTION 1007    // not flat, caption right of the icon
 
 #ifndef RC_INVOKED
 #include <windows.h>
