@@ -16,12 +16,13 @@ INT_PTR CALLBACK BarDialogProc(HWND, UINT message, WPARAM, LPARAM)
     return message == WM_INITDIALOG;
 }
 
+// Push buttons, also those that draw themselves.
 bool IsPushButton(HWND control)
 {
     char className[16] = "";
     GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Button") == 0 &&
-           (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON;
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiA(className, "Button") == 0 && (type <= BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
 }
 
 }  // namespace
