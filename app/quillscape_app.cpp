@@ -15,9 +15,9 @@ namespace {
 constexpr DWORD kMainFrameStyle = 0x00CF8000;  // WS_OVERLAPPEDWINDOW and the framework's add-title flag
 constexpr int kRecentFileCount = 4;
 
-// Commands that come with later parts of the program: printing, the
-// options, help and the about box stay disabled until then.
-constexpr UINT kNotYetCommands[] = {57606, 57607, 57608, 57609, ID_OPTIONS, 57664, 57669, 57670};
+// Commands that come with later parts of the program: the options, help
+// and the about box stay disabled until then.
+constexpr UINT kNotYetCommands[] = {ID_OPTIONS, 57664, 57669, 57670};
 
 }  // namespace
 

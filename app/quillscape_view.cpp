@@ -1,21 +1,42 @@
 #include "quillscape_view.h"
 
+#include "application.h"
 #include "drag_source.h"
+#include "printer_settings.h"
 
 #include <cstring>
 #include <string>
 
 namespace {
 
-HFONT CreateScreenFont()
+// The screen and the printer font differ only in size.
+HFONT CreateViewFont(int height, int width)
 {
-    return CreateFontA(12, 6, 0, 0, FW_THIN, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_RASTER_PRECIS,
+    return CreateFontA(height, width, 0, 0, FW_THIN, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_RASTER_PRECIS,
                        CLIP_CHARACTER_PRECIS, PROOF_QUALITY, FIXED_PITCH, "ＭＳ ゴシック");
 }
 
 }  // namespace
 
-CQuillscapeView::CQuillscapeView() : m_font(CreateScreenFont()) {}
+CQuillscapeView::CQuillscapeView() : m_font(CreateViewFont(12, 6)) {}
+
+// 40 x 22 printer units at 100 %; the print dialog comes after, so a printer
+// chosen there prints with the font of the default printer's scale.
+bool CQuillscapeView::OnPreparePrinting(PrintInfo& info)
+{
+    if (!Application::Current()->GetPrinterDeviceDefaults(&info.dialog))
+        return false;
+    const int scale = ScaleOf(info.dialog.hDevMode);
+    m_printerFont.Reset(CreateViewFont(scale * 40 / 100, scale * 22 / 100));
+    SetPrinterFont(m_printerFont.Get());
+    return EditView::OnPreparePrinting(info);
+}
+
+void CQuillscapeView::OnEndPrinting(HDC dc, PrintInfo& info)
+{
+    m_printerFont.Reset();
+    EditView::OnEndPrinting(dc, info);
+}
 
 int CQuillscapeView::OnCreate()
 {

@@ -1,6 +1,7 @@
 // The view of an output document: an edit view in a fixed-pitch Japanese
 // font, one picture cell to a 6 x 12 pixel character cell, from which a
-// selection can be dragged out as text.
+// selection can be dragged out as text. It prints in the same font sized
+// after the printer's scale.
 #pragma once
 
 #include "edit_view.h"
@@ -9,6 +10,9 @@
 class CQuillscapeView : public EditView {
 public:
     CQuillscapeView();
+
+    bool OnPreparePrinting(PrintInfo& info) override;
+    void OnEndPrinting(HDC dc, PrintInfo& info) override;
 
 protected:
     int OnCreate() override;
@@ -19,4 +23,5 @@ private:
     bool DragSelection(LPARAM position);
 
     OwnedFont m_font;
+    OwnedFont m_printerFont;
 };

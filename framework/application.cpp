@@ -5,12 +5,16 @@
 #include "file_dialogs.h"
 #include "mdi_child.h"
 #include "mdi_frame.h"
+#include "print_texts.h"
 #include "view.h"
 #include "window.h"
 
 namespace {
 
 Application* current;
+
+const char kSettingsSection[] = "Settings";
+const char kPreviewPagesKey[] = "PreviewPages";
 
 // "%1" in a message stands for its argument.
 std::string Substitute(std::string text, const std::string& argument)
@@ -68,6 +72,35 @@ void Application::LoadStdProfileSettings(int recentFiles)
 {
     recentFiles_ = std::make_unique<RecentFileList>(profile_, recentFiles);
     recentFiles_->Load();
+    previewPages_ = profile_.GetInt(kSettingsSection, kPreviewPagesKey, 0);
+}
+
+void Application::SaveStdProfileSettings() const
+{
+    profile_.WriteInt(kSettingsSection, kPreviewPagesKey, previewPages_);
+}
+
+bool Application::GetPrinterDeviceDefaults(PRINTDLGA* dialog)
+{
+    return printer_.GetDefaults(dialog);
+}
+
+bool Application::DoPrintDialog(PRINTDLGA* dialog)
+{
+    dialog->hwndOwner = mainFrame_ ? mainFrame_->Handle() : nullptr;
+    return printer_.RunDialog(dialog);
+}
+
+void Application::PrintSetup()
+{
+    if (!printer_.EnsureDefaults()) {
+        ShowMessage(kNoPrinterText, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    PRINTDLGA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.Flags = PD_PRINTSETUP;
+    DoPrintDialog(&dialog);
 }
 
 void Application::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate)
@@ -140,7 +173,8 @@ void Application::OpenRecentFile(size_t index)
 
 bool Application::QueryCommand(UINT id, CommandState*)
 {
-    return id == kCommandNew || id == kCommandOpen || (recentFiles_ && recentFiles_->IndexOfCommand(id) >= 0);
+    return id == kCommandNew || id == kCommandOpen || id == kCommandPrintSetup ||
+           (recentFiles_ && recentFiles_->IndexOfCommand(id) >= 0);
 }
 
 void Application::ExecuteCommand(UINT id)
@@ -154,6 +188,8 @@ void Application::ExecuteCommand(UINT id)
                         docTemplate ? docTemplate->FilterExtension() : "");
         if (!path.empty())
             OpenDocumentFile(path);
+    } else if (id == kCommandPrintSetup) {
+        PrintSetup();
     } else if (recentFiles_) {
         const int index = recentFiles_->IndexOfCommand(id);
         if (index >= 0)
@@ -173,7 +209,8 @@ bool Application::PreTranslate(MSG* message) const
         if (mainFrame_ && hwnd == mainFrame_->Handle())
             break;
     }
-    if (!mainFrame_ || !mainFrame_->Handle())
+    // The print preview has no menu: its keys are its own.
+    if (!mainFrame_ || !mainFrame_->Handle() || mainFrame_->Preview())
         return false;
     if (TranslateMDISysAccel(mainFrame_->MdiClient(), message))
         return true;

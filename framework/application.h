@@ -5,6 +5,7 @@
 #pragma once
 
 #include "command.h"
+#include "printer_settings.h"
 #include "profile.h"
 #include "recent_files.h"
 
@@ -20,6 +21,7 @@ class MdiFrameWindow;
 
 constexpr UINT kCommandNew = 0xE100;   // 57600
 constexpr UINT kCommandOpen = 0xE101;  // 57601
+constexpr UINT kCommandPrintSetup = 0xE106;  // 57606
 
 // The framework's standard messages, in the string table.
 constexpr UINT kOpenFailedMessage = 0xF101;    // 61697
@@ -42,7 +44,10 @@ public:
     int Run();
 
     void SetRegistryKey(const char* company);
+    // The recent-file list and the print preview's page count; the latter
+    // is written back by SaveStdProfileSettings, at exit.
     void LoadStdProfileSettings(int recentFiles);
+    void SaveStdProfileSettings() const;
     const Profile& GetProfile() const { return profile_; }
     RecentFileList* RecentFiles() const { return recentFiles_.get(); }
     const std::string& Name() const { return name_; }
@@ -53,6 +58,17 @@ public:
     void AddToRecentFiles(const std::string& path);
     bool SaveAllModified() const;
     void CloseAllDocuments() const;
+
+    // The printer that printing and the preview use, and its settings.
+    PrinterSettings& Printer() { return printer_; }
+    // Fills a print dialog's data with that printer; false without a printer.
+    bool GetPrinterDeviceDefaults(PRINTDLGA* dialog);
+    // The print dialog over the main frame; the printer and settings the
+    // user chose are kept. False when cancelled or when it failed.
+    bool DoPrintDialog(PRINTDLGA* dialog);
+    // Pages side by side in the print preview: 2 for two, one otherwise.
+    int PreviewPages() const { return previewPages_; }
+    void SetPreviewPages(int pages) { previewPages_ = pages; }
 
     MdiFrameWindow* MainFrame() const { return mainFrame_; }
     void SetMainFrame(MdiFrameWindow* frame) { mainFrame_ = frame; }
@@ -70,11 +86,14 @@ protected:
 private:
     bool PreTranslate(MSG* message) const;
     void OpenRecentFile(size_t index);
+    void PrintSetup();
 
     std::string name_;
     Profile profile_;
     std::unique_ptr<RecentFileList> recentFiles_;
     std::vector<std::unique_ptr<DocTemplate>> templates_;
+    PrinterSettings printer_;
+    int previewPages_ = 0;
     MdiFrameWindow* mainFrame_ = nullptr;
 };
 

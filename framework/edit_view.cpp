@@ -1,6 +1,7 @@
 #include "edit_view.h"
 
 #include "document.h"
+#include "guards.h"
 #include "mdi_child.h"
 
 #include <algorithm>
@@ -144,7 +145,7 @@ bool EditView::QueryCommand(UINT id, CommandState* state)
         state->enabled = IsClipboardFormatAvailable(CF_TEXT) != 0;
         return true;
     }
-    return false;
+    return View::QueryCommand(id, state);
 }
 
 void EditView::ExecuteCommand(UINT id)
@@ -162,5 +163,42 @@ void EditView::ExecuteCommand(UINT id)
     case kCommandPaste:
         SendMessageA(Handle(), WM_PASTE, 0, 0);
         break;
+    default:
+        View::ExecuteCommand(id);
+        break;
     }
+}
+
+HFONT EditView::PrintingFont() const
+{
+    return printerFont_ ? printerFont_ : reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
+}
+
+// The pages follow the font's cell on the printer itself, so that the
+// preview, drawing in the printer's units, breaks them at the same lines.
+void EditView::OnBeginPrinting(HDC dc, PrintInfo& info)
+{
+    TEXTMETRICA metrics{};
+    {
+        SelectedObject font(dc, PrintingFont());
+        GetTextMetricsA(dc, &metrics);
+    }
+    const SIZE area{info.drawArea.right - info.drawArea.left, info.drawArea.bottom - info.drawArea.top};
+    pages_ = std::make_unique<TextPages>(Text(), metrics.tmHeight + metrics.tmExternalLeading,
+                                         metrics.tmAveCharWidth, area);
+    info.maxPage = pages_->PageCount();
+}
+
+bool EditView::OnPrint(HDC dc, PrintInfo& info)
+{
+    if (!pages_)
+        return false;
+    SelectedObject font(dc, PrintingFont());
+    return pages_->Draw(dc, info.currentPage, POINT{info.drawArea.left, info.drawArea.top});
+}
+
+void EditView::OnEndPrinting(HDC, PrintInfo&)
+{
+    pages_.reset();
+    printerFont_ = nullptr;
 }

@@ -7,10 +7,15 @@
 // as Unicode, so bytes that are not valid Shift-JIS, or that the code page
 // maps twice, would not come back the same. Saving writes the kept bytes
 // until the text is changed.
+//
+// It prints its text line by line in its printer font (its own font
+// without one), laid out by TextPages.
 #pragma once
 
+#include "text_pages.h"
 #include "view.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -35,6 +40,15 @@ public:
     bool LoadBytes(const std::string& bytes) override;
     void OnNotification(UINT code) override;
 
+    // The font printing and the preview use, owned by the caller until the
+    // end of printing.
+    void SetPrinterFont(HFONT font) { printerFont_ = font; }
+    void OnBeginPrinting(HDC dc, PrintInfo& info) override;
+    bool OnPrint(HDC dc, PrintInfo& info) override;
+    void OnEndPrinting(HDC dc, PrintInfo& info) override;
+    // The layout of the pages between the beginning and the end of printing.
+    const TextPages* Pages() const { return pages_.get(); }
+
     bool QueryCommand(UINT id, CommandState* state) override;
     void ExecuteCommand(UINT id) override;
 
@@ -44,6 +58,10 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    HFONT PrintingFont() const;
+
     std::optional<std::string> exactBytes_;
     bool settingText_ = false;
+    HFONT printerFont_ = nullptr;
+    std::unique_ptr<TextPages> pages_;
 };

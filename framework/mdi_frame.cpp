@@ -5,6 +5,7 @@
 #include "doc_template.h"
 #include "document.h"
 #include "mdi_child.h"
+#include "print_preview.h"
 #include "status_bar.h"
 #include "view.h"
 
@@ -104,17 +105,48 @@ void MdiFrameWindow::RecalcLayout()
     RECT client;
     GetClientRect(Handle(), &client);
     int top = 0, bottom = client.bottom;
+    if (statusBar_ && statusBar_->Handle() && IsWindowVisible(statusBar_->Handle())) {
+        SendMessageA(statusBar_->Handle(), WM_SIZE, 0, 0);  // a status bar places itself
+        bottom -= statusBar_->Height();
+    }
+    if (preview_) {
+        preview_->Place(RECT{0, 0, client.right, bottom});
+        return;
+    }
     if (topBar_ && topBar_->Handle()) {
         const int height = topBar_->Height();
         MoveWindow(topBar_->Handle(), 0, 0, client.right, height, TRUE);
         top = height;
     }
-    if (statusBar_ && statusBar_->Handle() && IsWindowVisible(statusBar_->Handle())) {
-        SendMessageA(statusBar_->Handle(), WM_SIZE, 0, 0);  // a status bar places itself
-        bottom -= statusBar_->Height();
-    }
     if (mdiClient_)
         MoveWindow(mdiClient_, 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
+}
+
+void MdiFrameWindow::BeginPreview(PrintPreview* preview)
+{
+    preview_ = preview;
+    menuBeforePreview_ = GetMenu(Handle());
+    topBarBeforePreview_ = topBar_ && IsWindowVisible(topBar_->Handle());
+    if (topBar_)
+        ShowWindow(topBar_->Handle(), SW_HIDE);
+    ShowWindow(mdiClient_, SW_HIDE);
+    SetMenu(Handle(), nullptr);
+    RecalcLayout();
+}
+
+void MdiFrameWindow::EndPreview()
+{
+    preview_ = nullptr;
+    SetMenu(Handle(), menuBeforePreview_);
+    DrawMenuBar(Handle());
+    if (topBarBeforePreview_)
+        ShowWindow(topBar_->Handle(), SW_SHOW);
+    ShowWindow(mdiClient_, SW_SHOW);
+    RecalcLayout();
+    SetMenuFor(ActiveChild());  // children that came or went meanwhile
+    ShowIdleMessage();
+    if (MdiChildWindow* child = ActiveChild())
+        SetFocus(child->Handle());
 }
 
 void MdiFrameWindow::SetMessageText(const std::string& text)
@@ -283,17 +315,22 @@ LRESULT MdiFrameWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         ShowIdleMessage();
         break;
     case kChildrenChanged:
-        SetMenuFor(ActiveChild());
+        if (!preview_)
+            SetMenuFor(ActiveChild());
         UpdateFrameTitle();
         return 0;
     case WM_CLOSE:
+        if (preview_)
+            preview_->Close();
         if (!Application::Current()->SaveAllModified())
             return 0;
         Application::Current()->CloseAllDocuments();
+        Application::Current()->SaveStdProfileSettings();
         OnDestroyFrame();
         DestroyWindow(Handle());
         return 0;
     case WM_DESTROY:
+        preview_ = nullptr;  // a preview still shown goes with the frame's children
         SetMenu(Handle(), nullptr);  // the menus are destroyed with their owners, not with the frame
         PostQuitMessage(0);
         break;

@@ -10,6 +10,7 @@
 
 class DialogBar;
 class MdiChildWindow;
+class PrintPreview;
 class StatusBar;
 
 // Commands the frame takes.
@@ -40,6 +41,12 @@ public:
     // Sets the message pane; the idle text comes back with the next prompt.
     void SetMessageText(const std::string& text);
     void ShowIdleMessage();
+
+    // While a print preview is shown it takes the place of the documents;
+    // the menu and the top bar are put away until it ends.
+    void BeginPreview(PrintPreview* preview);
+    void EndPreview();
+    PrintPreview* Preview() const { return preview_; }
 
     // Menu, caption and children's titles after a child came or went.
     void OnChildrenChanged();
@@ -74,4 +81,7 @@ private:
     std::string idleText_;
     DialogBar* topBar_ = nullptr;
     StatusBar* statusBar_ = nullptr;
+    PrintPreview* preview_ = nullptr;
+    HMENU menuBeforePreview_ = nullptr;
+    bool topBarBeforePreview_ = false;
 };

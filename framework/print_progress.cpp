@@ -1,0 +1,103 @@
+#include "print_progress.h"
+
+#include "print_texts.h"
+
+#include <cstdio>
+
+const char kPrintProgressClass[] = "QuillscapePrintProgress";
+
+namespace {
+
+constexpr int kWidth = 300;
+constexpr int kHeight = 130;
+
+HWND AddControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int width,
+                int height, int id)
+{
+    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                   nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return control;
+}
+
+// Centred over the owner, or over the screen without one.
+RECT PlacementOver(HWND owner)
+{
+    RECT area;
+    if (!owner || !GetWindowRect(owner, &area))
+        GetWindowRect(GetDesktopWindow(), &area);
+    const int left = (area.left + area.right - kWidth) / 2;
+    const int top = (area.top + area.bottom - kHeight) / 2;
+    return RECT{left, top, left + kWidth, top + kHeight};
+}
+
+}  // namespace
+
+PrintProgress::PrintProgress(HWND owner, const std::string& document)
+    : owner_(owner), ownerWasEnabled_(owner && IsWindowEnabled(owner))
+{
+    RegisterClassFor(kPrintProgressClass, 0, nullptr, LoadCursor(nullptr, IDC_ARROW),
+                     reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    char title[MAX_PATH];
+    std::snprintf(title, sizeof title, kPrintingText, document.c_str());
+    char caption[256] = "";
+    if (owner)
+        GetWindowTextA(owner, caption, sizeof caption);
+    if (!Create(kPrintProgressClass, caption, WS_POPUP | WS_CAPTION | WS_VISIBLE, WS_EX_DLGMODALFRAME,
+                PlacementOver(owner), owner, nullptr))
+        return;
+    AddControl(Handle(), "Static", title, SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 10, 10, kWidth - 26, 18, -1);
+    pageText_ = AddControl(Handle(), "Static", "", SS_CENTER, 10, 30, kWidth - 26, 18, -1);
+    HWND cancel = AddControl(Handle(), "Button", kCancelText, BS_DEFPUSHBUTTON | WS_TABSTOP, (kWidth - 96) / 2, 56,
+                             90, 26, IDCANCEL);
+    SetFocus(cancel);
+    if (ownerWasEnabled_)
+        EnableWindow(owner_, FALSE);
+    UpdateWindow(Handle());
+}
+
+PrintProgress::~PrintProgress()
+{
+    // The owner first, so that the activation goes back to it.
+    if (ownerWasEnabled_)
+        EnableWindow(owner_, TRUE);
+}
+
+void PrintProgress::ShowPage(UINT page)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, kPrintingPageText, page);
+    SetWindowTextA(pageText_, text);
+    UpdateWindow(Handle());
+}
+
+bool PrintProgress::Cancelled()
+{
+    MSG message;
+    while (!cancelled_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // for the program's own loop
+            cancelled_ = true;
+            break;
+        }
+        if (Handle() && IsDialogMessageA(Handle(), &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return cancelled_;
+}
+
+LRESULT PrintProgress::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        cancelled_ = true;
+        return 0;
+    }
+    if (message == WM_CLOSE) {
+        cancelled_ = true;
+        return 0;
+    }
+    return Window::WndProc(message, wParam, lParam);
+}
