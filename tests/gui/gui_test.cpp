@@ -101,7 +101,8 @@ bool GuiTest::PressFinder()
     // Two presses in a row never come close enough to be a double click,
     // which the image takes for no press.
     const LONG side = (++presses_ % 2 == 0) ? 1 : -1;
-    if (!input_.MoveTo(Moved(CentreOf(program_->FinderImage()), side * kPressOffset, 0)) || !input_.Press())
+    pressedAt_ = Moved(CentreOf(program_->FinderImage()), side * kPressOffset, 0);
+    if (!input_.MoveTo(pressedAt_) || !input_.Press())
         return false;
     const bool lifted = WaitUntil([this, resting] { return program_->FinderBitmap() != resting; });
     EXPECT_TRUE(lifted) << "the finder image did not change";
@@ -115,7 +116,7 @@ bool GuiTest::DragFinderTo(POINT point)
     // frame still stands: it marks nothing (it picks the frame itself, or,
     // left of or above the frame, a point that the halves read unsigned put
     // off the screen). As for a hand, the next move after the minimising marks.
-    if (!input_.Glide(CentreOf(program_->FinderImage()), Moved(point, -kLastStep, -kLastStep), kGlideSteps))
+    if (!input_.Glide(pressedAt_, Moved(point, -kLastStep, -kLastStep), kGlideSteps))
         return false;
     const bool minimised = WaitUntil([this] { return IsIconic(program_->Frame()) != FALSE; });
     EXPECT_TRUE(minimised) << "the main frame was not minimised; " << FinderState(*program_, liftedImage_);

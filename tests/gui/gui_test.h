@@ -58,6 +58,7 @@ protected:
     // The finder image with the tool lifted out, as the last press showed it.
     HANDLE liftedImage_ = nullptr;
     int presses_ = 0;
+    POINT pressedAt_{};
     // Last, so that it lets go of the mouse before the windows close.
     XInput input_;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <process.h>
 #include <sstream>
 
 namespace {
@@ -66,24 +67,26 @@ bool FileExists(const std::wstring& path)
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Starts a Unix program; Wine gives no handle that tells its end.
-bool StartUnixProgram(std::wstring commandLine)
-{
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    if (process.hProcess)
-        CloseHandle(process.hProcess);
-    if (process.hThread)
-        CloseHandle(process.hThread);
-    return true;
-}
-
 std::wstring Widen(const std::string& text)
 {
     return std::wstring(text.begin(), text.end());
+}
+
+// Starts /bin/sh with the script. Wine hands back no handle of a Unix
+// process that would tell its end.
+bool StartShell(const std::string& script)
+{
+    const std::wstring shell = HostPath("/bin/sh");
+    // The C library joins the arguments with spaces as they stand.
+    const std::wstring quotedShell = L"\"" + shell + L"\"";
+    const std::wstring quotedScript = L"\"" + Widen(script) + L"\"";
+    const wchar_t* const arguments[] = {quotedShell.c_str(), L"-c", quotedScript.c_str(), nullptr};
+    const intptr_t process = _wspawnv(_P_NOWAIT, shell.c_str(), arguments);
+    if (process == -1)
+        return false;
+    if (process)
+        CloseHandle(reinterpret_cast<HANDLE>(process));
+    return true;
 }
 
 std::string Coordinates(POINT point)
@@ -120,8 +123,7 @@ bool XInput::Run(const std::string& commands)
     // The status file gets its final name only once it is complete.
     const std::string script = "xdotool " + commands + " >'" + output + "' 2>&1; echo $? >'" + status + "'; mv '" +
                                status + "' '" + done + "'";
-    const std::wstring shell = HostPath("/bin/sh");
-    if (!StartUnixProgram(L"\"" + shell + L"\" -c \"" + Widen(script) + L"\"")) {
+    if (!StartShell(script)) {
         ADD_FAILURE() << "cannot start /bin/sh for: xdotool " << commands;
         return false;
     }
