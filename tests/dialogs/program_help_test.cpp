@@ -1,0 +1,117 @@
+// Quillscape.exe in a process of its own, with F1 pressed on the keyboard:
+// the accelerator and the system's help message of the frame, and the help
+// message of the options dialog.
+#include "child_process.h"
+#include "help_recording.h"
+#include "host_path.h"
+#include "resource.h"
+#include "test_app.h"
+#include "x_input.h"
+
+#include <gtest/gtest.h>
+
+#include <htmlhelp.h>
+
+namespace {
+
+constexpr DWORD kWindowTimeoutMs = 60000;
+constexpr DWORD kExitTimeoutMs = 30000;
+
+struct TopLevelSearch {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM search)
+{
+    auto* s = reinterpret_cast<TopLevelSearch*>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (owner == s->processId && IsWindowVisible(window) && lstrcmpA(className, s->className) == 0)
+        s->found = window;
+    return !s->found;
+}
+
+HWND WaitForWindow(DWORD processId, const char* className)
+{
+    TopLevelSearch search{processId, className, nullptr};
+    PumpUntil(
+        [&] {
+            EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        kWindowTimeoutMs);
+    return search.found;
+}
+
+// The help file beside the program, named as the program names it.
+std::string HelpFileOf(const std::wstring& program)
+{
+    const std::wstring help = program.substr(0, program.find_last_of(L'\\') + 1) + L"Quillscape.chm";
+    char narrow[MAX_PATH] = "";
+    WideCharToMultiByte(CP_ACP, 0, help.c_str(), -1, narrow, MAX_PATH, nullptr, nullptr);
+    return narrow;
+}
+
+// The files asked for since the calls were last forgotten, once there is
+// at least one.
+std::vector<std::string> FilesAskedFor()
+{
+    std::vector<std::string> files;
+    PumpUntil(
+        [&] {
+            files = RecordedFiles(HH_DISPLAY_TOC);
+            return !files.empty();
+        },
+        kWindowTimeoutMs);
+    return files;
+}
+
+TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
+{
+    ForgetProfile();
+    ForgetRecordedHelpCalls();
+    const std::wstring program = HostPath(QS_QUILLSCAPE);
+    const std::string help = HelpFileOf(program);
+    ChildProcess quillscape(program, L"");
+    ASSERT_TRUE(quillscape.Started());
+    HWND frame = WaitForWindow(quillscape.Id(), "QuillscapeMainFrame");
+    ASSERT_NE(frame, nullptr);
+
+    ASSERT_TRUE(RunXdotool("mousemove " + ScreenPoint(CentreOf(frame)) + " click 1 key F1"));
+    const std::vector<std::string> frameFiles = FilesAskedFor();
+    ASSERT_FALSE(frameFiles.empty()) << "F1 in the frame asked for no help";
+    for (const std::string& file : frameFiles)
+        EXPECT_EQ(file, help);
+    EXPECT_NE(WaitForWindow(quillscape.Id(), "HH Parent"), nullptr);
+
+    PostMessageA(frame, WM_COMMAND, ID_OPTIONS, 0);
+    HWND dialog = WaitForWindow(quillscape.Id(), "#32770");
+    ASSERT_NE(dialog, nullptr);
+    RECT rect;
+    GetWindowRect(dialog, &rect);
+    ForgetRecordedHelpCalls();
+    // A click on the dialog beside its check boxes gives it the keyboard.
+    ASSERT_TRUE(RunXdotool("mousemove " + ScreenPoint({rect.right - 15, (rect.top + rect.bottom) / 2}) +
+                           " click 1 key F1"));
+    ASSERT_FALSE(FilesAskedFor().empty()) << "F1 in the dialog asked for no help";
+    // The dialog's cancel comes after the help message in the queue.
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }, kWindowTimeoutMs));
+    EXPECT_EQ(RecordedFiles(HH_DISPLAY_TOC), std::vector<std::string>{help + "::/オプション画面.htm"});
+
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(quillscape.WaitForExit(kExitTimeoutMs));
+    EXPECT_EQ(quillscape.ExitCode(), 0u);
+    std::vector<UINT> ending;
+    for (const HelpCall& call : RecordedHelpCalls()) {
+        if (call.command != HH_DISPLAY_TOC)
+            ending.push_back(call.command);
+    }
+    EXPECT_EQ(ending, (std::vector<UINT>{HH_CLOSE_ALL, HH_UNINITIALIZE}));
+}
+
+}  // namespace
