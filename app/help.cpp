@@ -2,6 +2,8 @@
 
 #include <htmlhelp.h>
 
+#include <utility>
+
 const char kHelpFileName[] = "Quillscape.chm";
 const char kOptionsHelpTopic[] = "::/オプション画面.htm";
 

@@ -6,19 +6,13 @@
 #include "quillscape_app.h"
 #include "resource.h"
 #include "test_app.h"
+#include "test_windows.h"
 
 #include <gtest/gtest.h>
 
 #include <htmlhelp.h>
 
 namespace {
-
-std::string TextOf(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 // How the dialog prepares a device context for painting `control`.
 struct Painting {
@@ -53,15 +47,14 @@ LOGFONTA FontOf(HWND control)
 // GUI font's underline falls one pixel below the link's 8 dialog units.)
 void ExpectOneLine(HWND control, const LOGFONTA& description)
 {
-    char text[256] = "";
-    GetWindowTextA(control, text, sizeof text);
+    const std::string text = TitleOf(control);
     WindowDC dc(control);
     OwnedFont font(CreateFontIndirectA(&description));
     SelectedObject selected(dc.Get(), font.Get());
     RECT area, needed;
     GetClientRect(control, &area);
     needed = area;
-    DrawTextA(dc.Get(), text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextA(dc.Get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc.Get(), &metrics);
     EXPECT_LE(needed.right, area.right) << text;
@@ -73,12 +66,8 @@ TEST(AboutBoxTest, ShowsTheVersionAndALinkThatLooksAndPointsLikeOne)
     TestApp app;
     ForgetRecordedHelpCalls();
     WithModalDialog([&] { app.Command(kCommandAbout); }, [](HWND dialog) {
-        EXPECT_EQ(TextOf(dialog), "Quillscape のﾊﾞｰｼﾞｮﾝ情報");
-        RECT client, expected{0, 0, 235, 145};
-        GetClientRect(dialog, &client);
-        MapDialogRect(dialog, &expected);
-        EXPECT_EQ(client.right, expected.right);
-        EXPECT_EQ(client.bottom, expected.bottom);
+        EXPECT_EQ(TitleOf(dialog), "Quillscape のﾊﾞｰｼﾞｮﾝ情報");
+        ExpectClientSize(dialog, 235, 145);
         ExpectControls(dialog, {
             {-1, "Static", SS_ICON, 0, nullptr, {11, 17, 20, 20}},
             {IDC_VERSION_LINE, "Static", SS_LEFT, SS_NOPREFIX, "Quillscape Version 2.0.2", {40, 10, 96, 8}},

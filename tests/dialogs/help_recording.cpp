@@ -61,21 +61,6 @@ BOOL CALLBACK CollectViewer(HWND window, LPARAM found)
     return TRUE;
 }
 
-struct ProcessSearch {
-    DWORD processId;
-    std::vector<HWND> viewers;
-};
-
-BOOL CALLBACK CollectProcessViewer(HWND window, LPARAM search)
-{
-    auto* s = reinterpret_cast<ProcessSearch*>(search);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == s->processId)
-        CollectViewer(window, reinterpret_cast<LPARAM>(&s->viewers));
-    return TRUE;
-}
-
 BOOL CALLBACK FindTree(HWND window, LPARAM found)
 {
     wchar_t className[32] = L"";
@@ -120,13 +105,6 @@ std::vector<HWND> HelpViewersOfThread(DWORD threadId)
     std::vector<HWND> viewers;
     EnumThreadWindows(threadId, CollectViewer, reinterpret_cast<LPARAM>(&viewers));
     return viewers;
-}
-
-std::vector<HWND> HelpViewersOfProcess(DWORD processId)
-{
-    ProcessSearch search{processId, {}};
-    EnumWindows(CollectProcessViewer, reinterpret_cast<LPARAM>(&search));
-    return search.viewers;
 }
 
 std::wstring CaptionOf(HWND window)

@@ -21,9 +21,8 @@ void ForgetRecordedHelpCalls();
 // The help calls recorded with `command`, in order.
 std::vector<std::string> RecordedFiles(UINT command);
 
-// The top-level help viewers ("HH Parent") of a thread or a process.
+// The top-level help viewers ("HH Parent") of a thread.
 std::vector<HWND> HelpViewersOfThread(DWORD threadId);
-std::vector<HWND> HelpViewersOfProcess(DWORD processId);
 
 std::wstring CaptionOf(HWND window);
 // The item texts of the viewer's contents tree, top level first, read in

@@ -1,6 +1,7 @@
 #include "guards.h"
 #include "hyperlink.h"
 #include "test_app.h"
+#include "test_windows.h"
 #include "x_input.h"
 
 #include <gtest/gtest.h>
@@ -29,21 +30,13 @@ std::set<DWORD> NotepadProcesses()
     return found;
 }
 
-struct WindowSearch {
-    DWORD processId;
-    bool found;
-};
-
-BOOL CALLBACK FindShownFile(HWND window, LPARAM search)
+bool ShowsTheTarget(DWORD process)
 {
-    auto* s = reinterpret_cast<WindowSearch*>(search);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char title[256] = "";
-    GetWindowTextA(window, title, sizeof title);
-    if (owner == s->processId && IsWindowVisible(window) && std::string(title).find("link-target") != std::string::npos)
-        s->found = true;
-    return !s->found;
+    for (HWND window : VisibleTopLevelWindows(process)) {
+        if (TitleOf(window).find("link-target") != std::string::npos)
+            return true;
+    }
+    return false;
 }
 
 // A parent window that takes the clicks beside the link, and the link.
@@ -51,17 +44,12 @@ class LinkWindow {
 public:
     LinkWindow()
     {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = kParentClass;
-        RegisterClassA(&wc);
+        RegisterPlainClass(kParentClass);
+        HINSTANCE instance = GetModuleHandleA(nullptr);
         parent_ = CreateWindowExA(0, kParentClass, "", WS_POPUP | WS_BORDER | WS_VISIBLE, 100, 700, 400, 120,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+                                  nullptr, nullptr, instance, nullptr);
         HWND text = CreateWindowExA(0, "Static", "link-target.txt", WS_CHILD | WS_VISIBLE | SS_LEFT, 20, 20, 140,
-                                    20, parent_, nullptr, wc.hInstance, nullptr);
+                                    20, parent_, nullptr, instance, nullptr);
         link.Subclass(text);
         UpdateWindow(parent_);
     }
@@ -116,13 +104,7 @@ protected:
 
     void ExpectShowsTheTarget(DWORD process)
     {
-        WindowSearch search{process, false};
-        EXPECT_TRUE(PumpUntil(
-            [&] {
-                EnumWindows(FindShownFile, reinterpret_cast<LPARAM>(&search));
-                return search.found;
-            },
-            kViewerTimeoutMs))
+        EXPECT_TRUE(PumpUntil([&] { return ShowsTheTarget(process); }, kViewerTimeoutMs))
             << "no viewer window names the target";
     }
 

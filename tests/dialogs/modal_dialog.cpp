@@ -90,6 +90,15 @@ bool IsTicked(HWND dialog, int id)
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
+void ExpectClientSize(HWND dialog, int width, int height)
+{
+    RECT client, expected{0, 0, width, height};
+    GetClientRect(dialog, &client);
+    MapDialogRect(dialog, &expected);
+    EXPECT_EQ(client.right, expected.right);
+    EXPECT_EQ(client.bottom, expected.bottom);
+}
+
 void ExpectControls(HWND dialog, const std::vector<ControlSpec>& controls)
 {
     HWND control = GetWindow(dialog, GW_CHILD);

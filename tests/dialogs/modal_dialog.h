@@ -15,6 +15,9 @@ void WithModalDialog(const std::function<void()>& open, const std::function<void
 void Click(HWND dialog, int id);
 bool IsTicked(HWND dialog, int id);
 
+// The dialog's client area is `width` x `height` dialog units.
+void ExpectClientSize(HWND dialog, int width, int height);
+
 // One control of a dialog template as the template gives it.
 struct ControlSpec {
     int id;

@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "settings.h"
 #include "test_app.h"
+#include "test_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,6 @@ Flags CurrentFlags()
     return {DelSpcLinFlg, DelSpcColFlg, CutUnderLine, NoMuitiLine};
 }
 
-std::string Caption(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 const char kTargetClass[] = "QsOptionsTarget";
 
 // A window to convert: a button whose caption carries a mnemonic, and a
@@ -40,18 +34,14 @@ class ConversionTarget {
 public:
     ConversionTarget()
     {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kTargetClass;
-        RegisterClassA(&wc);
+        RegisterPlainClass(kTargetClass);
+        HINSTANCE instance = GetModuleHandleA(nullptr);
         window_ = CreateWindowExA(0, kTargetClass, "Options target", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 700,
-                                  500, 320, 240, nullptr, nullptr, wc.hInstance, nullptr);
+                                  500, 320, 240, nullptr, nullptr, instance, nullptr);
         CreateWindowExA(0, "Button", "&Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 100, 30, window_,
-                        nullptr, wc.hInstance, nullptr);
+                        nullptr, instance, nullptr);
         CreateWindowExA(0, "Static", "far below", WS_CHILD | WS_VISIBLE, 10, 160, 100, 20, window_, nullptr,
-                        wc.hInstance, nullptr);
+                        instance, nullptr);
     }
     ~ConversionTarget() { DestroyWindow(window_); }
     ConversionTarget(const ConversionTarget&) = delete;
@@ -102,12 +92,8 @@ TEST_F(OptionsDialogTest, TheTemplateTicksOnlyFlagsOfOneAndOnlyOkRewritesThem)
     ASSERT_EQ(CurrentFlags(), (Flags{1, 0, 7, -1}));
 
     WithOptions([](HWND dialog) {
-        EXPECT_EQ(Caption(dialog), "ｵﾌﾟｼｮﾝ");
-        RECT client, expected{0, 0, 159, 93};
-        GetClientRect(dialog, &client);
-        MapDialogRect(dialog, &expected);
-        EXPECT_EQ(client.right, expected.right);
-        EXPECT_EQ(client.bottom, expected.bottom);
+        EXPECT_EQ(TitleOf(dialog), "ｵﾌﾟｼｮﾝ");
+        ExpectClientSize(dialog, 159, 93);
         const DWORD style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
         EXPECT_EQ(style & (DS_MODALFRAME | WS_CAPTION | WS_SYSMENU), DS_MODALFRAME | WS_CAPTION | WS_SYSMENU);
         ExpectControls(dialog, {

@@ -6,6 +6,7 @@
 #include "host_path.h"
 #include "resource.h"
 #include "test_app.h"
+#include "test_windows.h"
 #include "x_input.h"
 
 #include <gtest/gtest.h>
@@ -17,34 +18,19 @@ namespace {
 constexpr DWORD kWindowTimeoutMs = 60000;
 constexpr DWORD kExitTimeoutMs = 30000;
 
-struct TopLevelSearch {
-    DWORD processId;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindTopLevel(HWND window, LPARAM search)
-{
-    auto* s = reinterpret_cast<TopLevelSearch*>(search);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (owner == s->processId && IsWindowVisible(window) && lstrcmpA(className, s->className) == 0)
-        s->found = window;
-    return !s->found;
-}
-
 HWND WaitForWindow(DWORD processId, const char* className)
 {
-    TopLevelSearch search{processId, className, nullptr};
+    HWND found = nullptr;
     PumpUntil(
         [&] {
-            EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            for (HWND window : VisibleTopLevelWindows(processId)) {
+                if (ClassOf(window) == className)
+                    found = window;
+            }
+            return found != nullptr;
         },
         kWindowTimeoutMs);
-    return search.found;
+    return found;
 }
 
 // The help file beside the program, named as the program names it.

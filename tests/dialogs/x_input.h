@@ -2,8 +2,9 @@
 // xdotool. Wine starts Unix programs but gives no handle to wait on, so
 // xdotool runs through /bin/sh, which moves its exit status into a done
 // file once it has ended; RunXdotool waits for that file (bounded). It
-// handles no messages meanwhile: the input waits in the queue for the
-// test's own pumping, which can then tell when a message was handled.
+// handles no messages meanwhile: Wine turns the input into messages when
+// the test next handles its messages, and the test can then tell when the
+// message it waits for has been handled.
 #pragma once
 
 #include <windows.h>
