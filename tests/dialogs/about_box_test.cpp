@@ -6,6 +6,7 @@
 #include "quillscape_app.h"
 #include "resource.h"
 #include "test_app.h"
+#include "quillscape_process.h"
 #include "test_windows.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ LOGFONTA FontOf(HWND control)
 // GUI font's underline falls one pixel below the link's 8 dialog units.)
 void ExpectOneLine(HWND control, const LOGFONTA& description)
 {
-    const std::string text = TitleOf(control);
+    const std::string text = WindowText(control);
     WindowDC dc(control);
     OwnedFont font(CreateFontIndirectA(&description));
     SelectedObject selected(dc.Get(), font.Get());
@@ -66,7 +67,7 @@ TEST(AboutBoxTest, ShowsTheVersionAndALinkThatLooksAndPointsLikeOne)
     TestApp app;
     ForgetRecordedHelpCalls();
     WithModalDialog([&] { app.Command(kCommandAbout); }, [](HWND dialog) {
-        EXPECT_EQ(TitleOf(dialog), "Quillscape のﾊﾞｰｼﾞｮﾝ情報");
+        EXPECT_EQ(WindowText(dialog), "Quillscape のﾊﾞｰｼﾞｮﾝ情報");
         ExpectClientSize(dialog, 235, 145);
         ExpectControls(dialog, {
             {-1, "Static", SS_ICON, 0, nullptr, {11, 17, 20, 20}},

@@ -1,5 +1,6 @@
 #include "guards.h"
 #include "hyperlink.h"
+#include "quillscape_process.h"
 #include "test_app.h"
 #include "test_windows.h"
 #include "x_input.h"
@@ -32,8 +33,8 @@ std::set<DWORD> NotepadProcesses()
 
 bool ShowsTheTarget(DWORD process)
 {
-    for (HWND window : VisibleTopLevelWindows(process)) {
-        if (TitleOf(window).find("link-target") != std::string::npos)
+    for (HWND window : VisibleTopLevelWindows(process, "Notepad")) {
+        if (WindowText(window).find("link-target") != std::string::npos)
             return true;
     }
     return false;
@@ -87,7 +88,7 @@ protected:
     // been handled, and tells how many viewers it opened.
     size_t ViewersOpenedBy(const std::string& input, HWND receiver)
     {
-        EXPECT_TRUE(RunXdotool(input));
+        EXPECT_TRUE(input_.Run(input));
         EXPECT_TRUE(PumpUntilDispatched(
             [&](const MSG& m) { return m.message == WM_LBUTTONUP && m.hwnd == receiver; }, kInputTimeoutMs))
             << "the button-up never reached the expected window: " << input;
@@ -131,6 +132,7 @@ protected:
     }
     std::string Beside() const { return ScreenPoint(window_.Beside()); }
 
+    XInput input_;
     LinkWindow window_;
     std::string target_;
     std::set<DWORD> before_;

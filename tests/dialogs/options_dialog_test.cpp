@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "settings.h"
 #include "test_app.h"
+#include "quillscape_process.h"
 #include "test_windows.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +93,7 @@ TEST_F(OptionsDialogTest, TheTemplateTicksOnlyFlagsOfOneAndOnlyOkRewritesThem)
     ASSERT_EQ(CurrentFlags(), (Flags{1, 0, 7, -1}));
 
     WithOptions([](HWND dialog) {
-        EXPECT_EQ(TitleOf(dialog), "ｵﾌﾟｼｮﾝ");
+        EXPECT_EQ(WindowText(dialog), "ｵﾌﾟｼｮﾝ");
         ExpectClientSize(dialog, 159, 93);
         const DWORD style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
         EXPECT_EQ(style & (DS_MODALFRAME | WS_CAPTION | WS_SYSMENU), DS_MODALFRAME | WS_CAPTION | WS_SYSMENU);

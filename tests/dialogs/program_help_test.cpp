@@ -1,12 +1,13 @@
 // Quillscape.exe in a process of its own, with F1 pressed on the keyboard:
 // the accelerator and the system's help message of the frame, and the help
 // message of the options dialog.
-#include "child_process.h"
 #include "help_recording.h"
 #include "host_path.h"
+#include "quillscape_process.h"
 #include "resource.h"
 #include "test_app.h"
 #include "test_windows.h"
+#include "wait_until.h"
 #include "x_input.h"
 
 #include <gtest/gtest.h>
@@ -15,21 +16,14 @@
 
 namespace {
 
-constexpr DWORD kWindowTimeoutMs = 60000;
-constexpr DWORD kExitTimeoutMs = 30000;
-
 HWND WaitForWindow(DWORD processId, const char* className)
 {
     HWND found = nullptr;
-    PumpUntil(
-        [&] {
-            for (HWND window : VisibleTopLevelWindows(processId)) {
-                if (ClassOf(window) == className)
-                    found = window;
-            }
-            return found != nullptr;
-        },
-        kWindowTimeoutMs);
+    WaitUntil([&] {
+        const std::vector<HWND> windows = VisibleTopLevelWindows(processId, className);
+        found = windows.empty() ? nullptr : windows.front();
+        return found != nullptr;
+    });
     return found;
 }
 
@@ -47,12 +41,10 @@ std::string HelpFileOf(const std::wstring& program)
 std::vector<std::string> FilesAskedFor()
 {
     std::vector<std::string> files;
-    PumpUntil(
-        [&] {
-            files = RecordedFiles(HH_DISPLAY_TOC);
-            return !files.empty();
-        },
-        kWindowTimeoutMs);
+    WaitUntil([&] {
+        files = RecordedFiles(HH_DISPLAY_TOC);
+        return !files.empty();
+    });
     return files;
 }
 
@@ -60,38 +52,36 @@ TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
 {
     ForgetProfile();
     ForgetRecordedHelpCalls();
-    const std::wstring program = HostPath(QS_QUILLSCAPE);
-    const std::string help = HelpFileOf(program);
-    ChildProcess quillscape(program, L"");
-    ASSERT_TRUE(quillscape.Started());
-    HWND frame = WaitForWindow(quillscape.Id(), "QuillscapeMainFrame");
-    ASSERT_NE(frame, nullptr);
+    const std::string help = HelpFileOf(HostPath(QS_QUILLSCAPE));
+    QuillscapeProcess program(L"");
+    ASSERT_TRUE(program.WaitUntilShown());
+    const DWORD process = program.Process().Id();
+    XInput input;
 
-    ASSERT_TRUE(RunXdotool("mousemove " + ScreenPoint(CentreOf(frame)) + " click 1 key F1"));
+    ASSERT_TRUE(input.Run("mousemove " + ScreenPoint(CentreOf(program.Frame())) + " click 1 key F1"));
     const std::vector<std::string> frameFiles = FilesAskedFor();
     ASSERT_FALSE(frameFiles.empty()) << "F1 in the frame asked for no help";
     for (const std::string& file : frameFiles)
         EXPECT_EQ(file, help);
-    EXPECT_NE(WaitForWindow(quillscape.Id(), "HH Parent"), nullptr);
+    EXPECT_NE(WaitForWindow(process, "HH Parent"), nullptr);
 
-    PostMessageA(frame, WM_COMMAND, ID_OPTIONS, 0);
-    HWND dialog = WaitForWindow(quillscape.Id(), "#32770");
+    PostMessageA(program.Frame(), WM_COMMAND, ID_OPTIONS, 0);
+    HWND dialog = WaitForWindow(process, "#32770");
     ASSERT_NE(dialog, nullptr);
     RECT rect;
     GetWindowRect(dialog, &rect);
     ForgetRecordedHelpCalls();
     // A click on the dialog beside its check boxes gives it the keyboard.
-    ASSERT_TRUE(RunXdotool("mousemove " + ScreenPoint({rect.right - 15, (rect.top + rect.bottom) / 2}) +
-                           " click 1 key F1"));
+    ASSERT_TRUE(input.Run("mousemove " + ScreenPoint({rect.right - 15, (rect.top + rect.bottom) / 2}) +
+                          " click 1 key F1"));
     ASSERT_FALSE(FilesAskedFor().empty()) << "F1 in the dialog asked for no help";
     // The dialog's cancel comes after the help message in the queue.
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }, kWindowTimeoutMs));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     EXPECT_EQ(RecordedFiles(HH_DISPLAY_TOC), std::vector<std::string>{help + "::/オプション画面.htm"});
 
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(quillscape.WaitForExit(kExitTimeoutMs));
-    EXPECT_EQ(quillscape.ExitCode(), 0u);
+    ASSERT_TRUE(program.Close());
+    EXPECT_EQ(program.Process().ExitCode(), 0u);
     std::vector<UINT> ending;
     for (const HelpCall& call : RecordedHelpCalls()) {
         if (call.command != HH_DISPLAY_TOC)

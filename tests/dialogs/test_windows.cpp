@@ -2,8 +2,11 @@
 
 namespace {
 
+constexpr DWORD kPollMs = 10;
+
 struct ProcessWindows {
     DWORD processId;
+    const char* className;
     std::vector<HWND> found;
 };
 
@@ -12,9 +15,16 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM search)
     auto* s = reinterpret_cast<ProcessWindows*>(search);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == s->processId && IsWindowVisible(window))
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (owner == s->processId && IsWindowVisible(window) && lstrcmpA(className, s->className) == 0)
         s->found.push_back(window);
     return TRUE;
+}
+
+void WaitForMessages()
+{
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
 }
 
 }  // namespace
@@ -30,23 +40,51 @@ void RegisterPlainClass(const char* className)
     RegisterClassA(&wc);
 }
 
-std::vector<HWND> VisibleTopLevelWindows(DWORD processId)
+bool PumpUntilDispatched(const std::function<bool(const MSG&)>& dispatched, DWORD timeoutMs)
 {
-    ProcessWindows search{processId, {}};
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            if (dispatched(message))
+                return true;
+        }
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        WaitForMessages();
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        PumpUntilDispatched([](const MSG&) { return false; }, 0);
+        if (condition())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        WaitForMessages();
+    }
+}
+
+POINT CentreOf(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::string ScreenPoint(POINT point)
+{
+    return std::to_string(point.x) + " " + std::to_string(point.y);
+}
+
+std::vector<HWND> VisibleTopLevelWindows(DWORD processId, const char* className)
+{
+    ProcessWindows search{processId, className, {}};
     EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-std::string ClassOf(HWND window)
-{
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TitleOf(HWND window)
-{
-    std::string title(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    title.resize(static_cast<size_t>(GetWindowTextA(window, &title[0], static_cast<int>(title.size()))));
-    return title;
 }

@@ -1,8 +1,10 @@
-// Windows of the tests' own and windows of other processes.
+// Windows of the tests' own, the messages that drive them, and the windows
+// of the programs a test starts.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,8 +12,17 @@
 // background and the arrow cursor.
 void RegisterPlainClass(const char* className);
 
-// The visible top-level windows of a process.
-std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
+// Handles this thread's messages until `dispatched` has returned true for
+// one of them (after its dispatch) or `timeoutMs` has passed.
+bool PumpUntilDispatched(const std::function<bool(const MSG&)>& dispatched, DWORD timeoutMs);
 
-std::string ClassOf(HWND window);
-std::string TitleOf(HWND window);
+// Handles this thread's messages until `condition` holds or `timeoutMs`
+// has passed; the condition's last answer.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+POINT CentreOf(HWND window);
+// A screen point as xdotool takes it: "X Y".
+std::string ScreenPoint(POINT point);
+
+// The visible top-level windows of a process with the class `className`.
+std::vector<HWND> VisibleTopLevelWindows(DWORD processId, const char* className);
