@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 #include <fstream>
 
 namespace {
@@ -26,14 +24,6 @@ bool SetRegisteredLibrary(const std::wstring& path)
            ERROR_SUCCESS;
 }
 
-// What Wine registers; also what a run that was killed must get back.
-std::wstring SystemLibrary()
-{
-    wchar_t folder[MAX_PATH];
-    GetSystemDirectoryW(folder, MAX_PATH);
-    return std::wstring(folder) + L"\\hhctrl.ocx";
-}
-
 class HelpRecordingEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
@@ -42,10 +32,13 @@ public:
         SetEnvironmentVariableW(L"QS_HELP_LOG", LogPath().c_str());
         ForgetRecordedHelpCalls();
     }
+    // What Wine registers, also after a run that was killed.
     void TearDown() override
     {
-        SetRegisteredLibrary(SystemLibrary());
-        DeleteFileW(LogPath().c_str());
+        wchar_t system[MAX_PATH];
+        GetSystemDirectoryW(system, MAX_PATH);
+        SetRegisteredLibrary(std::wstring(system) + L"\\hhctrl.ocx");
+        ForgetRecordedHelpCalls();
     }
 };
 
@@ -59,16 +52,6 @@ BOOL CALLBACK CollectViewer(HWND window, LPARAM found)
     if (lstrcmpW(className, L"HH Parent") == 0)
         reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     return TRUE;
-}
-
-BOOL CALLBACK FindTree(HWND window, LPARAM found)
-{
-    wchar_t className[32] = L"";
-    GetClassNameW(window, className, 32);
-    if (lstrcmpW(className, WC_TREEVIEWW) != 0)
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
 }
 
 }  // namespace
@@ -105,33 +88,4 @@ std::vector<HWND> HelpViewersOfThread(DWORD threadId)
     std::vector<HWND> viewers;
     EnumThreadWindows(threadId, CollectViewer, reinterpret_cast<LPARAM>(&viewers));
     return viewers;
-}
-
-std::wstring CaptionOf(HWND window)
-{
-    wchar_t caption[256] = L"";
-    GetWindowTextW(window, caption, 256);
-    return caption;
-}
-
-std::vector<std::wstring> ContentsOf(HWND viewer)
-{
-    HWND tree = nullptr;
-    EnumChildWindows(viewer, FindTree, reinterpret_cast<LPARAM>(&tree));
-    std::vector<std::wstring> items;
-    if (!tree)
-        return items;
-    for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)); item;
-         item = reinterpret_cast<HTREEITEM>(
-             SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
-        wchar_t text[256] = L"";
-        TVITEMW data{};
-        data.mask = TVIF_TEXT;
-        data.hItem = item;
-        data.pszText = text;
-        data.cchTextMax = 256;
-        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-        items.push_back(text);
-    }
-    return items;
 }

@@ -17,14 +17,8 @@ struct HelpCall {
 
 std::vector<HelpCall> RecordedHelpCalls();
 void ForgetRecordedHelpCalls();
-
-// The help calls recorded with `command`, in order.
+// The files of the recorded calls with `command`, in order.
 std::vector<std::string> RecordedFiles(UINT command);
 
-// The top-level help viewers ("HH Parent") of a thread.
+// The help viewers ("HH Parent") of a thread.
 std::vector<HWND> HelpViewersOfThread(DWORD threadId);
-
-std::wstring CaptionOf(HWND window);
-// The item texts of the viewer's contents tree, top level first, read in
-// this process.
-std::vector<std::wstring> ContentsOf(HWND viewer);

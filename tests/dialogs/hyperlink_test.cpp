@@ -1,8 +1,11 @@
+// The link's press and release rule with real clicks, on a text file as
+// the target: the shell opens it in Wine's notepad, one process a time.
 #include "guards.h"
 #include "hyperlink.h"
 #include "quillscape_process.h"
 #include "test_app.h"
 #include "test_windows.h"
+#include "wait_until.h"
 #include "x_input.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +16,6 @@
 #include <set>
 
 namespace {
-
-constexpr DWORD kInputTimeoutMs = 30000;
-constexpr DWORD kViewerTimeoutMs = 60000;
-const char kParentClass[] = "QsLinkTestParent";
 
 std::set<DWORD> NotepadProcesses()
 {
@@ -40,150 +39,70 @@ bool ShowsTheTarget(DWORD process)
     return false;
 }
 
-// A parent window that takes the clicks beside the link, and the link.
-class LinkWindow {
-public:
-    LinkWindow()
-    {
-        RegisterPlainClass(kParentClass);
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        parent_ = CreateWindowExA(0, kParentClass, "", WS_POPUP | WS_BORDER | WS_VISIBLE, 100, 700, 400, 120,
-                                  nullptr, nullptr, instance, nullptr);
-        HWND text = CreateWindowExA(0, "Static", "link-target.txt", WS_CHILD | WS_VISIBLE | SS_LEFT, 20, 20, 140,
-                                    20, parent_, nullptr, instance, nullptr);
-        link.Subclass(text);
-        UpdateWindow(parent_);
-    }
-    ~LinkWindow() { DestroyWindow(parent_); }
-    LinkWindow(const LinkWindow&) = delete;
-    LinkWindow& operator=(const LinkWindow&) = delete;
-
-    HWND Parent() const { return parent_; }
-    // A point of the parent well away from the link.
-    POINT Beside() const
-    {
-        RECT rect;
-        GetWindowRect(parent_, &rect);
-        return {rect.right - 40, rect.bottom - 30};
-    }
-
-    CHyperLink link;
-
-private:
-    HWND parent_;
-};
-
-class HyperLinkRuleTest : public ::testing::Test {
+class HyperLinkTest : public ::testing::Test {
 protected:
+    // A parent that takes the clicks beside the link, and the link.
     void SetUp() override
     {
-        target_ = ScratchPath("link-target.txt");
         std::ofstream(target_) << "opened by the link\r\n";
-        window_.link.SetTarget(target_).SetLinkMode(true);
+        RegisterPlainClass("QsLinkParent");
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        parent_ = CreateWindowExA(0, "QsLinkParent", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 100, 700, 400, 120,
+                                  nullptr, nullptr, instance, nullptr);
+        link_.Subclass(CreateWindowExA(0, "Static", "link-target.txt", WS_CHILD | WS_VISIBLE, 20, 20, 140, 20,
+                                       parent_, nullptr, instance, nullptr));
+        link_.SetTarget(target_).SetLinkMode(true);
         before_ = NotepadProcesses();
     }
-    void TearDown() override { EndViewers(); }
+    void TearDown() override { DestroyWindow(parent_); }
 
     // Gives the input, waits until the button-up message to `receiver` has
-    // been handled, and tells how many viewers it opened.
+    // been handled, and ends the viewers it opened: how many they were.
     size_t ViewersOpenedBy(const std::string& input, HWND receiver)
     {
         EXPECT_TRUE(input_.Run(input));
         EXPECT_TRUE(PumpUntilDispatched(
-            [&](const MSG& m) { return m.message == WM_LBUTTONUP && m.hwnd == receiver; }, kInputTimeoutMs))
+            [&](const MSG& m) { return m.message == WM_LBUTTONUP && m.hwnd == receiver; }, kStateTimeoutMs))
             << "the button-up never reached the expected window: " << input;
-        std::set<DWORD> opened;
-        for (DWORD process : NotepadProcesses()) {
-            if (!before_.count(process))
-                opened.insert(process);
-        }
-        for (DWORD process : opened)
-            ExpectShowsTheTarget(process);
-        EndViewers();
-        return opened.size();
-    }
-
-    void ExpectShowsTheTarget(DWORD process)
-    {
-        EXPECT_TRUE(PumpUntil([&] { return ShowsTheTarget(process); }, kViewerTimeoutMs))
-            << "no viewer window names the target";
-    }
-
-    // The viewers that the link opened; the shell started them for us.
-    void EndViewers()
-    {
+        size_t opened = 0;
         for (DWORD process : NotepadProcesses()) {
             if (before_.count(process))
                 continue;
-            OwnedKernelHandle handle(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process));
-            if (handle && TerminateProcess(handle.Get(), 0))
-                WaitForSingleObject(handle.Get(), kViewerTimeoutMs);
+            ++opened;
+            EXPECT_TRUE(WaitUntil([&] { return ShowsTheTarget(process); })) << "no viewer names the target";
+            OwnedKernelHandle viewer(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process));
+            if (viewer && TerminateProcess(viewer.Get(), 0))
+                WaitForSingleObject(viewer.Get(), kStateTimeoutMs);
         }
+        return opened;
     }
 
-    // Two points of the link: two presses in a row at the same point would
-    // make the second a double click, which is no press for the link.
-    std::string Link() const { return ScreenPoint(CentreOf(window_.link.Handle())); }
-    std::string LinkLeft() const
-    {
-        POINT point = CentreOf(window_.link.Handle());
-        point.x -= 40;
-        return ScreenPoint(point);
-    }
-    std::string Beside() const { return ScreenPoint(window_.Beside()); }
-
+    const std::string target_ = ScratchPath("link-target.txt");
     XInput input_;
-    LinkWindow window_;
-    std::string target_;
+    HWND parent_ = nullptr;
+    CHyperLink link_;
     std::set<DWORD> before_;
 };
 
-TEST_F(HyperLinkRuleTest, OpensOnAReleaseOverTheLinkAfterAPressOnIt)
+TEST_F(HyperLinkTest, OpensOnAReleaseOverTheLinkAfterAPressOnIt)
 {
-    HWND link = window_.link.Handle();
-    EXPECT_EQ(ViewersOpenedBy("mousemove " + Link() + " mousedown 1 mouseup 1", link), 1u)
-        << "press and release on the link open the target once";
-    EXPECT_EQ(ViewersOpenedBy("mousemove " + LinkLeft() + " mousedown 1 mousemove " + Beside() + " mouseup 1",
-                              window_.Parent()),
-              0u)
+    HWND link = link_.Handle();
+    // Two presses in a row at one point would make the second a double click.
+    const std::string onLink = "mousemove " + CentreOf(link) + " ";
+    const std::string onLinkLeft = "mousemove " + CentreOf(link, -40) + " ";
+    const std::string beside = "mousemove " + CentreOf(parent_, 150) + " ";
+
+    EXPECT_EQ(ViewersOpenedBy(onLink + "mousedown 1 mouseup 1", link), 1u) << "pressed and released on the link";
+    EXPECT_EQ(ViewersOpenedBy(onLinkLeft + "mousedown 1 " + beside + "mouseup 1", parent_), 0u)
         << "released beside the link";
-    EXPECT_EQ(ViewersOpenedBy("mousemove " + Beside() + " mousedown 1 mousemove " + Link() + " mouseup 1", link), 1u)
-        << "the press on the link is still pending, so this release opens it";
+    EXPECT_EQ(ViewersOpenedBy(beside + "mousedown 1 " + onLink + "mouseup 1", link), 1u)
+        << "the press on the link was still pending";
 
-    window_.link.SetTarget("");
-    EXPECT_EQ(ViewersOpenedBy("mousemove " + Link() + " mousedown 1 mouseup 1", link), 0u) << "no target";
-    window_.link.SetTarget(target_);
-    EXPECT_EQ(ViewersOpenedBy("mousemove " + Beside() + " mousedown 1 mousemove " + Link() + " mouseup 1", link), 0u)
+    link_.SetTarget("");
+    EXPECT_EQ(ViewersOpenedBy(onLink + "mousedown 1 mouseup 1", link), 0u) << "no target";
+    link_.SetTarget(target_);
+    EXPECT_EQ(ViewersOpenedBy(beside + "mousedown 1 " + onLink + "mouseup 1", link), 0u)
         << "the release without a target ended the pending press";
-}
-
-TEST(HyperLinkTest, SettersChainAndChangeTheLinksLook)
-{
-    LinkWindow window;
-    HWND link = window.link.Handle();
-    window.link.SetLinkMode(true).SetTextColor(RGB(1, 2, 3)).SetUnderline(false).SetLinkCursor(nullptr);
-    EXPECT_TRUE(GetWindowLongA(link, GWL_STYLE) & SS_NOTIFY);
-
-    OwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-    SavedDC saved(dc.Get());
-    const HBRUSH brush = window.link.OnCtlColor(dc.Get(), CTLCOLOR_STATIC);
-    EXPECT_EQ(GetTextColor(dc.Get()), RGB(1, 2, 3));
-    LOGFONTA font{};
-    GetObjectA(GetCurrentObject(dc.Get(), OBJ_FONT), sizeof font, &font);
-    EXPECT_FALSE(font.lfUnderline);
-
-    OwnedMemoryDC other(CreateCompatibleDC(nullptr));
-    const COLORREF untouched = GetTextColor(other.Get());
-    EXPECT_EQ(window.link.OnCtlColor(other.Get(), CTLCOLOR_EDIT), brush) << "the brush, whatever the control type";
-    EXPECT_EQ(GetTextColor(other.Get()), untouched) << "only a static's painting is prepared";
-
-    // Without a cursor of its own the static's default handling answers.
-    SetCursor(nullptr);
-    SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_NE(GetCursor(), nullptr);
-
-    window.link.SetLinkMode(false);
-    EXPECT_FALSE(GetWindowLongA(link, GWL_STYLE) & SS_NOTIFY);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
     const DWORD process = program.Process().Id();
     XInput input;
 
-    ASSERT_TRUE(input.Run("mousemove " + ScreenPoint(CentreOf(program.Frame())) + " click 1 key F1"));
+    ASSERT_TRUE(input.Run("mousemove " + CentreOf(program.Frame()) + " click 1 key F1"));
     const std::vector<std::string> frameFiles = FilesAskedFor();
     ASSERT_FALSE(frameFiles.empty()) << "F1 in the frame asked for no help";
     for (const std::string& file : frameFiles)
@@ -68,12 +68,9 @@ TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
     PostMessageA(program.Frame(), WM_COMMAND, ID_OPTIONS, 0);
     HWND dialog = WaitForWindow(process, "#32770");
     ASSERT_NE(dialog, nullptr);
-    RECT rect;
-    GetWindowRect(dialog, &rect);
     ForgetRecordedHelpCalls();
-    // A click on the dialog beside its check boxes gives it the keyboard.
-    ASSERT_TRUE(input.Run("mousemove " + ScreenPoint({rect.right - 15, (rect.top + rect.bottom) / 2}) +
-                          " click 1 key F1"));
+    // A click on the dialog right of its check boxes gives it the keyboard.
+    ASSERT_TRUE(input.Run("mousemove " + CentreOf(dialog, 110) + " click 1 key F1"));
     ASSERT_FALSE(FilesAskedFor().empty()) << "F1 in the dialog asked for no help";
     // The dialog's cancel comes after the help message in the queue.
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);

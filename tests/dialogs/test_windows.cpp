@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr DWORD kPollMs = 10;
-
 struct ProcessWindows {
     DWORD processId;
     const char* className;
@@ -22,11 +20,6 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM search)
     return TRUE;
 }
 
-void WaitForMessages()
-{
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
-}
-
 }  // namespace
 
 void RegisterPlainClass(const char* className)
@@ -43,7 +36,7 @@ void RegisterPlainClass(const char* className)
 bool PumpUntilDispatched(const std::function<bool(const MSG&)>& dispatched, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
-    for (;;) {
+    while (GetTickCount() - start < timeoutMs) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
@@ -51,35 +44,16 @@ bool PumpUntilDispatched(const std::function<bool(const MSG&)>& dispatched, DWOR
             if (dispatched(message))
                 return true;
         }
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        WaitForMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+    return false;
 }
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    for (;;) {
-        PumpUntilDispatched([](const MSG&) { return false; }, 0);
-        if (condition())
-            return true;
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        WaitForMessages();
-    }
-}
-
-POINT CentreOf(HWND window)
+std::string CentreOf(HWND window, int offsetX)
 {
     RECT rect;
     GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-std::string ScreenPoint(POINT point)
-{
-    return std::to_string(point.x) + " " + std::to_string(point.y);
+    return std::to_string((rect.left + rect.right) / 2 + offsetX) + " " + std::to_string((rect.top + rect.bottom) / 2);
 }
 
 std::vector<HWND> VisibleTopLevelWindows(DWORD processId, const char* className)
