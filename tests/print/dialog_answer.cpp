@@ -8,15 +8,17 @@ constexpr DWORD kBoundMs = 60000;
 DialogAnswer* active;  // a timer procedure has no context of its own
 
 struct Search {
+    const char* className;
     HWND found = nullptr;
 };
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM param)
 {
-    char className[16] = "";
+    auto* search = reinterpret_cast<Search*>(param);
+    char className[64] = "";
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        reinterpret_cast<Search*>(param)->found = window;
+    if (lstrcmpA(className, search->className) == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        search->found = window;
         return FALSE;
     }
     return TRUE;
@@ -24,8 +26,8 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM param)
 
 }  // namespace
 
-DialogAnswer::DialogAnswer(std::function<void(HWND)> answer)
-    : answer_(std::move(answer)), deadline_(GetTickCount() + kBoundMs)
+DialogAnswer::DialogAnswer(std::function<void(HWND)> answer, const char* className)
+    : answer_(std::move(answer)), className_(className), deadline_(GetTickCount() + kBoundMs)
 {
     active = this;
     timer_ = SetTimer(nullptr, 0, kPollMs, Tick);
@@ -45,7 +47,7 @@ void CALLBACK DialogAnswer::Tick(HWND, UINT, UINT_PTR, DWORD)
 
 void DialogAnswer::Look()
 {
-    Search search;
+    Search search{className_};
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&search));
     if (!search.found)
         return;

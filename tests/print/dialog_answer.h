@@ -2,6 +2,8 @@
 // would: the dialog's modal loop runs inside the command under test, so a
 // timer of the thread looks for it and hands it to `answer`. A dialog that
 // `answer` leaves open is cancelled after a bound, so the test cannot hang.
+// Other windows of a class of their own (the progress window of a print
+// job) are answered the same way.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +12,7 @@
 
 class DialogAnswer {
 public:
-    explicit DialogAnswer(std::function<void(HWND dialog)> answer);
+    explicit DialogAnswer(std::function<void(HWND dialog)> answer, const char* className = "#32770");
     ~DialogAnswer();
     DialogAnswer(const DialogAnswer&) = delete;
     DialogAnswer& operator=(const DialogAnswer&) = delete;
@@ -22,6 +24,7 @@ private:
     void Look();
 
     std::function<void(HWND)> answer_;
+    const char* className_;
     UINT_PTR timer_ = 0;
     DWORD deadline_;
     bool answered_ = false;

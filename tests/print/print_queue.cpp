@@ -1,5 +1,6 @@
 #include "print_queue.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -161,6 +162,18 @@ int PrintQueue::CompletedJobs() const
                  &log))
         return ::testing::AssertionFailure() << "the printed file could not be read back: " << log;
     *pages = ParseBoxes(FileText(Scratch("job.html")));
+    // ps2pdf turns a landscape page upright by a rotation, and pdftotext
+    // places the words upright but gives the sheet's size unturned.
+    std::string info;
+    RunUnix("pdfinfo -f 1 -l " + std::to_string(pages->size()) + " " + pdf, &info);
+    std::istringstream lines(info);
+    for (std::string line; std::getline(lines, line);) {
+        size_t page = 0;
+        int rotation = 0;
+        if (std::sscanf(line.c_str(), "Page %zu rot: %d", &page, &rotation) == 2 && page >= 1 &&
+            page <= pages->size() && rotation % 180 != 0)
+            std::swap((*pages)[page - 1].width, (*pages)[page - 1].height);
+    }
     return ::testing::AssertionSuccess();
 }
 

@@ -18,7 +18,7 @@ struct PrintedWord {
 };
 
 struct PrintedPage {
-    double width = 0, height = 0;  // points
+    double width = 0, height = 0;  // points, as the page reads
     std::vector<PrintedWord> words;
 };
 

@@ -1,29 +1,226 @@
-// Printing for real on the tests' printer queue: the printed file, turned
-// back into text, against the document and its pagination.
+// Printing for real on the tests' printer queue: each printed job, read
+// back and put on the picture's grid again, against the document and its
+// pagination; the printer-font rule at two scales; the print-setup choice
+// kept; jobs that are cancelled or fail half-way never reach the queue.
 #include "printing_test.h"
 
+#include "application.h"
+#include "child_frame.h"
+#include "dialog_answer.h"
+#include "doc_template.h"
+#include "document.h"
 #include "edit_view.h"
+#include "mdi_frame.h"
+#include "print_progress.h"
+#include "print_texts.h"
+#include "quillscape_doc.h"
 #include "quillscape_view.h"
+#include "resource.h"
 #include "text_pages.h"
 #include "view.h"
 
 #include <gtest/gtest.h>
 
+#include <dlgs.h>
+
 namespace {
 
-std::vector<std::string> DocumentLines(const EditView* view)
+// A document of numbered lines with two that are wider than any page: one
+// of half-width and one of full-width characters.
+struct LongDocument {
+    std::string text;
+    std::vector<std::string> lines;  // each line as a page of `columns` prints it
+};
+
+LongDocument MakeLongDocument(int lineCount, int columns)
 {
-    return PrintedForm(SplitLines(view->Text()));
+    LongDocument document;
+    const std::vector<std::string> numbered = SplitLines(NumberedLines(lineCount, 40));
+    for (size_t i = 0; i < numbered.size(); ++i) {
+        std::string line = numbered[i];
+        std::string printed = line;
+        if (i == 4) {
+            for (int column = 0; column < 300; ++column)
+                line += static_cast<char>('0' + column % 10);
+            printed = line.substr(0, static_cast<size_t>(columns));
+        } else if (i == 5) {
+            line.clear();
+            for (int character = 0; character < 150; ++character)
+                line += "■";
+            printed = line.substr(0, static_cast<size_t>(columns / 2 * 2));  // never half a character
+        }
+        document.text += line + "\r\n";
+        document.lines.push_back(printed);
+    }
+    return document;
 }
 
-TEST_F(PrintingTest, AConvertedPictureIsPrintedLineForLine)
+// Pages `first` to `last` (from 1) of `lines` at `perPage` lines each.
+std::vector<std::vector<std::string>> PagesOf(const std::vector<std::string>& lines, size_t perPage, size_t first,
+                                              size_t last)
+{
+    std::vector<std::vector<std::string>> pages;
+    for (size_t page = first; page <= last; ++page) {
+        const auto begin = lines.begin() + static_cast<std::ptrdiff_t>((page - 1) * perPage);
+        const auto end = lines.begin() + static_cast<std::ptrdiff_t>(std::min(page * perPage, lines.size()));
+        pages.push_back(PrintedForm(std::vector<std::string>(begin, end)));
+    }
+    return pages;
+}
+
+class PrintTest : public PrintingTest {
+protected:
+    std::vector<std::vector<std::string>> Grid(const std::vector<PrintedPage>& pages, PrinterCell cell)
+    {
+        std::vector<std::vector<std::string>> grid;
+        const PrinterGeometry geometry = Geometry();
+        for (const PrintedPage& page : pages)
+            grid.push_back(GridLines(page, geometry, cell));
+        return grid;
+    }
+
+    void SetScale(short scale)
+    {
+        ASSERT_TRUE(app_.Printer().EnsureDefaults());
+        GlobalLockGuard<DEVMODEA> mode(app_.Printer().DevMode());
+        mode.Get()->dmScale = scale;
+        mode.Get()->dmFields |= DM_SCALE;
+    }
+};
+
+TEST_F(PrintTest, AConvertedPictureIsPrintedLineForLine)
 {
     CQuillscapeView* view = ConvertFixture(L"buttons");
     ASSERT_NE(view, nullptr);
     std::vector<PrintedPage> pages;
     ASSERT_TRUE(PrintDirect(&pages));
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(GridLines(pages[0], Geometry(), CellAtScale(100)), DocumentLines(view));
+    EXPECT_EQ(Grid(pages, CellAtScale(100))[0], PrintedForm(SplitLines(view->Text())));
+    EXPECT_EQ(view->Pages(), nullptr) << "the end of printing has let the pages go";
+}
+
+TEST_F(PrintTest, LongDocumentsBreakIntoFullPagesAndLinesAreCutAtTheRightMargin)
+{
+    const PrinterCell cell = CellAtScale(100);
+    const PrinterGeometry geometry = Geometry();
+    const size_t perPage = static_cast<size_t>(geometry.printableHeight / cell.lineHeight);
+    const LongDocument document = MakeLongDocument(200, geometry.printableWidth / cell.width);
+    NewDocument(document.text);
+    const size_t pageCount = (document.lines.size() + perPage - 1) / perPage;
+    ASSERT_GE(pageCount, 3u);
+
+    std::vector<PrintedPage> pages;
+    ASSERT_TRUE(PrintDirect(&pages));
+    EXPECT_EQ(Grid(pages, cell), PagesOf(document.lines, perPage, 1, pageCount));
+
+    // Pages 2 and 3 chosen in the print dialog.
+    DialogAnswer range([](HWND dialog) {
+        Click(dialog, rad3);
+        SetControlText(dialog, edt1, "2");
+        SetControlText(dialog, edt2, "3");
+        Click(dialog, IDOK);
+    });
+    app_.Command(kCommandPrint);
+    EXPECT_TRUE(range.Answered());
+    ASSERT_TRUE(NextJob(&pages));
+    EXPECT_EQ(Grid(pages, cell), PagesOf(document.lines, perPage, 2, 3));
+    EXPECT_TRUE(app_.messages.empty());
+}
+
+TEST_F(PrintTest, APrinterAtHalfScaleGetsAFontOfHalfTheSize)
+{
+    const PrinterGeometry geometry = Geometry();
+    const LongDocument document = MakeLongDocument(200, geometry.printableWidth / CellAtScale(50).width);
+    NewDocument(document.text);
+    std::vector<PrintedPage> full;
+    ASSERT_TRUE(PrintDirect(&full));
+
+    SetScale(50);
+    const PrinterCell half = CellAtScale(50);
+    EXPECT_NEAR(half.lineHeight, CellAtScale(100).lineHeight / 2, 1);
+    std::vector<PrintedPage> pages;
+    ASSERT_TRUE(PrintDirect(&pages));
+    const size_t perPage = static_cast<size_t>(geometry.printableHeight / half.lineHeight);
+    EXPECT_EQ(Grid(pages, half), PagesOf(document.lines, perPage, 1, (document.lines.size() + perPage - 1) / perPage))
+        << "the lines follow the font of the rule at 50 %: its height, its cells";
+    ASSERT_FALSE(full.empty() || full[0].words.empty() || pages[0].words.empty());
+    const PrintedWord& large = full[0].words[0];
+    const PrintedWord& small = pages[0].words[0];
+    EXPECT_NEAR((small.yMax - small.yMin) / (large.yMax - large.yMin), 0.5, 0.05) << "the glyphs are half as high";
+}
+
+TEST_F(PrintTest, ThePrinterChosenInPrintSetupPrintsEveryLaterJob)
+{
+    // Wider than a portrait page, narrower than a landscape one.
+    const PrinterGeometry portrait = Geometry();
+    const PrinterCell cell = CellAtScale(100);
+    const std::string wide(static_cast<size_t>(portrait.printableWidth / cell.width + 10), 'W');
+    NewDocument("縦か横か\r\n" + wide + "\r\n");
+    DialogAnswer setup([](HWND dialog) {
+        Click(dialog, rad2);  // landscape
+        Click(dialog, IDOK);
+    });
+    app_.Command(kCommandPrintSetup);
+    EXPECT_TRUE(setup.Answered());
+    EXPECT_EQ(app_.Printer().DeviceName(), queue_.Printer());
+
+    std::vector<PrintedPage> pages;
+    ASSERT_TRUE(PrintDirect(&pages));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_GT(pages[0].width, pages[0].height) << "landscape, as chosen";
+
+
+    DialogAnswer print([](HWND dialog) { Click(dialog, IDOK); });
+    app_.Command(kCommandPrint);
+    ASSERT_TRUE(NextJob(&pages));
+    EXPECT_GT(pages[0].width, pages[0].height) << "the print dialog starts from the kept settings";
+    const std::vector<std::string> expected = PrintedForm({"縦か横か", wide});
+    EXPECT_EQ(Grid(pages, cell)[0], expected) << "the wide line fits across the sheet";
+}
+
+// Fails its second page, as a view whose drawing the device refused.
+class FailingView : public CQuillscapeView {
+public:
+    bool OnPrint(HDC dc, PrintInfo& info) override
+    {
+        return info.currentPage != 2 && CQuillscapeView::OnPrint(dc, info);
+    }
+};
+
+TEST_F(PrintTest, JobsCancelledOrFailingHalfWayAreAbortedAndSaySo)
+{
+    NewDocument(NumberedLines(300, 20));
+    DialogAnswer cancel([](HWND progress) { Click(progress, IDCANCEL); }, kPrintProgressClass);
+    app_.Command(kCommandPrintDirect);
+    EXPECT_TRUE(cancel.Answered());
+    EXPECT_EQ(app_.messages, std::vector<std::string>{kPrintCancelledText});
+    EXPECT_FALSE(FindWindowA(kPrintProgressClass, nullptr)) << "the progress window is gone";
+    EXPECT_TRUE(IsWindowEnabled(app_.MainFrame()->Handle())) << "and the frame takes input again";
+
+    DialogAnswer noDialog([](HWND dialog) { Click(dialog, IDCANCEL); });
+    app_.Command(kCommandPrint);
+    EXPECT_TRUE(noDialog.Answered());
+    EXPECT_EQ(app_.messages.size(), 1u) << "a cancelled print dialog needs no word";
+
+    auto failing = std::make_unique<DocTemplate>(
+        IDR_QSCTYPE, [] { return std::make_unique<CQuillscapeDoc>(); }, [] { return new CChildFrame; },
+        [] { return new FailingView; });
+    ASSERT_TRUE(failing->LoadResources());
+    DocTemplate* failingTemplate = failing.get();
+    app_.AddDocTemplate(std::move(failing));
+    ASSERT_NE(failingTemplate->OpenDocumentFile({}), nullptr);
+    SendMessageA(ActiveView()->Edit(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(NumberedLines(300, 20).c_str()));
+    app_.Command(kCommandPrintDirect);
+    ASSERT_EQ(app_.messages.size(), 2u);
+    EXPECT_EQ(app_.messages[1], kPrintFailedText);
+    app_.messages.clear();
+
+    // Only the job after them reaches the queue.
+    NewDocument("after\r\n");
+    std::vector<PrintedPage> pages;
+    ASSERT_TRUE(PrintDirect(&pages));
+    EXPECT_EQ(Grid(pages, CellAtScale(100)), std::vector<std::vector<std::string>>{{"after"}});
+    EXPECT_EQ(queue_.CompletedJobs(), jobs_);
 }
 
 }  // namespace

@@ -102,6 +102,8 @@ std::vector<std::string> PrintedForm(const std::vector<std::string>& cp932Lines)
 
 PrinterCell PrintingTest::CellAtScale(int scale)
 {
+    if (!app_.Printer().EnsureDefaults())
+        return PrinterCell{1, 1};
     OwnedPrinterDC dc(app_.Printer().CreatePrinterDC());
     OwnedFont font(CreateFontA(scale * 40 / 100, scale * 22 / 100, 0, 0, FW_THIN, FALSE, FALSE, FALSE,
                                SHIFTJIS_CHARSET, OUT_RASTER_PRECIS, CLIP_CHARACTER_PRECIS, PROOF_QUALITY, FIXED_PITCH,
@@ -121,8 +123,11 @@ std::vector<std::string> GridLines(const PrintedPage& page, const PrinterGeometr
     std::vector<std::string> grid;
     for (const PrintedWord& word : page.words) {
         // A glyph's box begins at its cell's left edge and a little below the line's top.
-        const auto line = static_cast<size_t>(std::floor((word.yMin - top) / (cell.lineHeight * pointsHigh)));
-        const auto column = static_cast<size_t>(std::lround((word.xMin - left) / (cell.width * pointsWide)));
+        // A word outside the printable area shows at its edge.
+        const auto line =
+            static_cast<size_t>(std::max(std::floor((word.yMin - top) / (cell.lineHeight * pointsHigh)), 0.0));
+        const auto column =
+            static_cast<size_t>(std::max(std::lround((word.xMin - left) / (cell.width * pointsWide)), 0L));
         if (grid.size() <= line)
             grid.resize(line + 1);
         const std::string bytes = Cp932(word.text);
