@@ -186,9 +186,12 @@ int PrintQueue::CompletedJobs() const
                  &log))
         return ::testing::AssertionFailure() << "gs could not render page " << page << ": " << log;
     std::istringstream file(FileText(pgm));
-    std::string magic;
+    std::string magic, comment;
     int maximum = 0;
-    file >> magic >> image->width >> image->height >> maximum;
+    file >> magic >> std::ws;
+    while (file.peek() == '#')
+        std::getline(file, comment);  // Ghostscript names itself
+    file >> image->width >> image->height >> maximum;
     file.get();
     if (magic != "P5" || maximum != 255 || image->width <= 0 || image->height <= 0)
         return ::testing::AssertionFailure() << "not a grey image: " << magic;

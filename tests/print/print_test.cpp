@@ -23,6 +23,8 @@
 
 #include <dlgs.h>
 
+#include <functional>
+
 namespace {
 
 // A document of numbered lines with two that are wider than any page: one
@@ -178,41 +180,61 @@ TEST_F(PrintTest, ThePrinterChosenInPrintSetupPrintsEveryLaterJob)
     EXPECT_EQ(Grid(pages, cell)[0], expected) << "the wide line fits across the sheet";
 }
 
-// Fails its second page, as a view whose drawing the device refused.
-class FailingView : public CQuillscapeView {
+// An output document's view that lets the test act while a page prints:
+// `onPage` may press the progress window's cancel button, as a user does
+// while a long page prints, or answer false, as a device that refused the
+// page's drawing.
+class WatchedView : public CQuillscapeView {
 public:
+    static std::function<bool(UINT page)> onPage;
+
     bool OnPrint(HDC dc, PrintInfo& info) override
     {
-        return info.currentPage != 2 && CQuillscapeView::OnPrint(dc, info);
+        return onPage(info.currentPage) && CQuillscapeView::OnPrint(dc, info);
     }
 };
+std::function<bool(UINT)> WatchedView::onPage;
 
 TEST_F(PrintTest, JobsCancelledOrFailingHalfWayAreAbortedAndSaySo)
 {
-    NewDocument(NumberedLines(300, 20));
-    DialogAnswer cancel([](HWND progress) { Click(progress, IDCANCEL); }, kPrintProgressClass);
+    auto watched = std::make_unique<DocTemplate>(
+        IDR_QSCTYPE, [] { return std::make_unique<CQuillscapeDoc>(); }, [] { return new CChildFrame; },
+        [] { return new WatchedView; });
+    ASSERT_TRUE(watched->LoadResources());
+    DocTemplate* watchedTemplate = watched.get();
+    app_.AddDocTemplate(std::move(watched));
+    ASSERT_NE(watchedTemplate->OpenDocumentFile({}), nullptr);
+    const std::string text = NumberedLines(300, 20);
+    SendMessageA(ActiveView()->Edit(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+
+    std::vector<UINT> drawn;
+    WatchedView::onPage = [&drawn](UINT page) {
+        drawn.push_back(page);
+        // The click waits in the queue until the job looks between two pages.
+        if (page == 2)
+            PostMessageA(GetDlgItem(FindWindowA(kPrintProgressClass, nullptr), IDCANCEL), BM_CLICK, 0, 0);
+        return true;
+    };
     app_.Command(kCommandPrintDirect);
-    EXPECT_TRUE(cancel.Answered());
+    EXPECT_EQ(drawn, (std::vector<UINT>{1, 2})) << "no page after the click";
     EXPECT_EQ(app_.messages, std::vector<std::string>{kPrintCancelledText});
     EXPECT_FALSE(FindWindowA(kPrintProgressClass, nullptr)) << "the progress window is gone";
     EXPECT_TRUE(IsWindowEnabled(app_.MainFrame()->Handle())) << "and the frame takes input again";
 
-    DialogAnswer noDialog([](HWND dialog) { Click(dialog, IDCANCEL); });
-    app_.Command(kCommandPrint);
-    EXPECT_TRUE(noDialog.Answered());
-    EXPECT_EQ(app_.messages.size(), 1u) << "a cancelled print dialog needs no word";
-
-    auto failing = std::make_unique<DocTemplate>(
-        IDR_QSCTYPE, [] { return std::make_unique<CQuillscapeDoc>(); }, [] { return new CChildFrame; },
-        [] { return new FailingView; });
-    ASSERT_TRUE(failing->LoadResources());
-    DocTemplate* failingTemplate = failing.get();
-    app_.AddDocTemplate(std::move(failing));
-    ASSERT_NE(failingTemplate->OpenDocumentFile({}), nullptr);
-    SendMessageA(ActiveView()->Edit(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(NumberedLines(300, 20).c_str()));
+    drawn.clear();
+    WatchedView::onPage = [&drawn](UINT page) {
+        drawn.push_back(page);
+        return page != 2;
+    };
     app_.Command(kCommandPrintDirect);
+    EXPECT_EQ(drawn, (std::vector<UINT>{1, 2}));
     ASSERT_EQ(app_.messages.size(), 2u);
     EXPECT_EQ(app_.messages[1], kPrintFailedText);
+
+    DialogAnswer cancelDialog([](HWND dialog) { Click(dialog, IDCANCEL); });
+    app_.Command(kCommandPrint);
+    EXPECT_TRUE(cancelDialog.Answered());
+    EXPECT_EQ(app_.messages.size(), 2u) << "a cancelled print dialog needs no word";
     app_.messages.clear();
 
     // Only the job after them reaches the queue.
