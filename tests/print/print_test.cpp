@@ -127,6 +127,19 @@ TEST_F(PrintTest, LongDocumentsBreakIntoFullPagesAndLinesAreCutAtTheRightMargin)
     ASSERT_TRUE(NextJob(&pages));
     EXPECT_EQ(Grid(pages, cell), PagesOf(document.lines, perPage, 2, 3));
     EXPECT_TRUE(app_.messages.empty());
+
+    // A range past the last page prints nothing, and says so.
+    const std::string beyond = std::to_string(pageCount + 1);
+    DialogAnswer past([&beyond](HWND dialog) {
+        Click(dialog, rad3);
+        SetControlText(dialog, edt1, beyond.c_str());
+        SetControlText(dialog, edt2, beyond.c_str());
+        Click(dialog, IDOK);
+    });
+    app_.Command(kCommandPrint);
+    EXPECT_TRUE(past.Answered());
+    EXPECT_EQ(app_.messages, std::vector<std::string>{kNoPagesText});
+    EXPECT_EQ(queue_.CompletedJobs(), jobs_);
 }
 
 TEST_F(PrintTest, APrinterAtHalfScaleGetsAFontOfHalfTheSize)
