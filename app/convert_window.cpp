@@ -64,7 +64,11 @@ void CMainFrame::ConvertWindow()
         if (!::ConvertWindow(dropped, &result, reporter))
             return;
     }
-    ShowConversion(result);
+    if (!ShowConversion(result))
+        return;
+    // What could not be read is said in the message pane, without a box.
+    if (const char* gaps = GapsMessage(result.gaps))
+        SetMessageText(gaps);
 }
 
 bool CMainFrame::ShowConversion(const ConversionResult& result)

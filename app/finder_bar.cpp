@@ -1,5 +1,6 @@
 #include "finder_bar.h"
 
+#include "reflected_messages.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -37,18 +38,25 @@ bool CFinderBar::CreateFinderBar(HWND frame)
     return true;
 }
 
-// The buttons show their icon at rest until they draw themselves.
 void CFinderBar::InitBar()
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (size_t i = 0; i < m_buttonIcons.size(); ++i) {
-        HWND button = GetDlgItem(Handle(), kBarButtons[i].id);
-        m_buttonIcons[i].Reset(static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(kBarButtons[i].iconOut), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
-        SetWindowLongA(button, GWL_STYLE, GetWindowLongA(button, GWL_STYLE) | BS_ICON);
-        SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_buttonIcons[i].Get()));
+    for (size_t i = 0; i < m_buttons.size(); ++i) {
+        CIconButton& button = m_buttons[i];
+        button.Subclass(GetDlgItem(Handle(), kBarButtons[i].id));
+        button.AssignIcons(kBarButtons[i].iconIn, kBarButtons[i].iconOut);
+        button.ShowFlatFrame(false, true);
+        button.UseParentBackdrop(false);
     }
+    // The buttons were drawn as plain buttons before: the bar paints its
+    // background under them again before they take it as their backdrop.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     AddFinderTip();
+}
+
+void CFinderBar::RefreshBackdrops()
+{
+    for (CIconButton& button : m_buttons)
+        button.UseParentBackdrop(false);
 }
 
 void CFinderBar::AddFinderTip()
@@ -76,6 +84,9 @@ bool CFinderBar::PreTranslateMessage(MSG* message)
 
 LRESULT CFinderBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT reflected;
+    if (ReflectToControl(message, wParam, lParam, &reflected))
+        return reflected;
     switch (message) {
     case kInitBarMessage:
         InitBar();
@@ -83,6 +94,20 @@ LRESULT CFinderBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         m_cErased = 'Y';
         break;
+    case WM_SIZE: {
+        const LRESULT result = DialogBar::WndProc(message, wParam, lParam);
+        if (m_cErased != 'N')
+            RefreshBackdrops();
+        return result;
+    }
+    case WM_SYSCOLORCHANGE: {
+        const LRESULT result = DialogBar::WndProc(message, wParam, lParam);
+        // Child windows hear of new colours only from their parent.
+        for (CIconButton& button : m_buttons)
+            SendMessageA(button.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+        RefreshBackdrops();
+        return result;
+    }
     }
     return DialogBar::WndProc(message, wParam, lParam);
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialog_bar.h"
-#include "guards.h"
+#include "icon_button.h"
 
 #include <array>
 
@@ -23,8 +23,10 @@ protected:
 
 private:
     void AddFinderTip();
+    // Each button copies the bar's pixels afresh at its next drawing.
+    void RefreshBackdrops();
 
     char m_cErased;
     HWND m_tipFinder = nullptr;
-    std::array<OwnedIcon, 4> m_buttonIcons;  // save, cut, copy, paste: shown at rest
+    std::array<CIconButton, 4> m_buttons;  // save, cut, copy, paste
 };

@@ -192,6 +192,13 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (GetCapture() == Handle())
             ReleaseFinder();
         break;
+    case WM_COMMAND:
+        // A second press soon after the first reaches the frame as a double click.
+        if (LOWORD(wParam) == IDC_FINDER_IMAGE && HIWORD(wParam) == STN_DBLCLK) {
+            StartFinder();
+            return 0;
+        }
+        break;
     case WM_SHOWWINDOW: {
         const LRESULT result = MdiFrameWindow::WndProc(message, wParam, lParam);
         OnShowWindow(wParam != 0);

@@ -2,7 +2,7 @@
 
 #include "caption_letters.h"
 #include "capture_state.h"
-#include "messages.h"
+#include "unread_windows.h"
 #include "walker.h"
 #include "window_text.h"
 
@@ -11,6 +11,8 @@
 
 const char kNoTargetMessage[] = "有効な画面ではありません。";
 const char kItemLimitMessage[] = "最大取得可能件数を超えました！";
+const char kSilentProgramMessage[] = "応答しないプログラムがあったため、一部の内容を取得できませんでした。";
+const char kVanishedWindowMessage[] = "取得中に閉じられたウィンドウがあったため、一部の内容を取得できませんでした。";
 
 namespace {
 
@@ -120,7 +122,7 @@ bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporte
         reporter.NoTarget();
         return false;
     }
-    ForgetSilentThreads();
+    ForgetUnreadWindows();
     CaptureMode = TopLevelAncestor(dropped) == dropped ? 'O' : 'K';
     BeginCapture();
     if (CaptureMode == 'O') {
@@ -134,5 +136,15 @@ bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporte
     }
     reporter.Captured();
     *out = LayOutItems();
+    out->gaps = CountUnreadWindows();
     return true;
+}
+
+const char* GapsMessage(const CaptureGaps& gaps)
+{
+    if (gaps.silentThreads > 0)
+        return kSilentProgramMessage;
+    if (gaps.vanishedWindows > 0)
+        return kVanishedWindowMessage;
+    return nullptr;
 }

@@ -6,9 +6,18 @@
 
 #include <windows.h>
 
-// The two messages a conversion may have for the user (Shift-JIS).
+// The messages a conversion may have for the user (Shift-JIS).
 extern const char kNoTargetMessage[];   // "有効な画面ではありません。"
 extern const char kItemLimitMessage[];  // "最大取得可能件数を超えました！"
+// "応答しないプログラムがあったため、一部の内容を取得できませんでした。"
+extern const char kSilentProgramMessage[];
+// "取得中に閉じられたウィンドウがあったため、一部の内容を取得できませんでした。"
+extern const char kVanishedWindowMessage[];
+
+// The one message that says what a capture with these gaps lacks, for a
+// status bar: the silent program's when both apply (its windows lose their
+// contents, not only what followed a closed window); null when complete.
+const char* GapsMessage(const CaptureGaps& gaps);
 
 // Delivers those messages: a message box in the program, a line on stderr in
 // the console tool.
@@ -28,5 +37,6 @@ public:
 // WS_CHILD and GetParent) is itself is converted whole (mode 'O'): its title,
 // caption-button letters ("Style") and menu bar ("Menu") are recorded before
 // the walk.  Any other window is converted as a single control (mode 'K').
-// False, after reporter.NoTarget(), when `dropped` names no window.
+// out->gaps says what could not be read.  False, after reporter.NoTarget(),
+// when `dropped` names no window.
 bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter);

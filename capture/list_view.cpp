@@ -23,34 +23,8 @@ constexpr int32_t kHeaderHeight = 14;
 constexpr int kColumnGap = 3;             // text columns between a column's widest text and the next
 constexpr int kColumnsWithoutHeader = 9999;
 
-// HDITEMA and LVITEMA as a 32-bit control reads and writes them.
-struct HeaderItemFields {
-    uint32_t mask;
-    int32_t cxy;
-    uint32_t pszText;
-    uint32_t hbm;
-    int32_t cchTextMax;
-    int32_t fmt;
-    uint32_t lParam;
-    int32_t iImage;
-    int32_t iOrder;
-};
-struct ListItemFields {
-    uint32_t mask;
-    int32_t iItem;
-    int32_t iSubItem;
-    uint32_t state;
-    uint32_t stateMask;
-    uint32_t pszText;
-    int32_t cchTextMax;
-    int32_t iImage;
-    uint32_t lParam;
-    int32_t iIndent;
-};
-constexpr size_t kHeaderBlockSize = kRemoteTextSize + sizeof(HeaderItemFields);
-constexpr size_t kRowBlockSize = kRemoteTextSize + sizeof(ListItemFields);
-static_assert(kHeaderBlockSize == 292, "the header block is the text buffer and an HDITEMA");
-static_assert(kRowBlockSize == 296, "the row block is the text buffer and an LVITEMA");
+constexpr ChannelBlock kHeaderBlock = BlockFor(kHeaderMapping, kHeaderItemLayouts);
+constexpr ChannelBlock kRowBlock = BlockFor(kRowMapping, kListItemLayouts);
 
 int ListView_ItemCount(HWND list)
 {
@@ -71,10 +45,9 @@ int Header_ItemCount(HWND header)
 // header does not answer.
 const char* ReadHeaderText(RemoteBuffer& block, HWND header, int column)
 {
-    HeaderItemFields& fields = block.Item<HeaderItemFields>();
-    fields.mask = HDI_TEXT;
-    fields.pszText = block.TextAddress();
-    fields.cchTextMax = kRemoteTextSize;
+    const HeaderItemLayout& fields = kHeaderItemLayouts.For(block.Bits());
+    block.Put(fields.mask, HDI_TEXT);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     block.Exchange(header, HDM_GETITEMA, static_cast<WPARAM>(column));
     return block.Text();
 }
@@ -83,10 +56,9 @@ const char* ReadHeaderText(RemoteBuffer& block, HWND header, int column)
 // answer.
 const char* ReadCellText(RemoteBuffer& block, HWND list, int row, int column)
 {
-    ListItemFields& fields = block.Item<ListItemFields>();
-    fields.iSubItem = column;
-    fields.pszText = block.TextAddress();
-    fields.cchTextMax = kRemoteTextSize;
+    const ListItemLayout& fields = kListItemLayouts.For(block.Bits());
+    block.Put(fields.iSubItem, static_cast<uint32_t>(column));
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     block.Exchange(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row));
     return block.Text();
 }
@@ -171,7 +143,7 @@ void CaptureListView(HWND hwnd)
         list.shape = 'L';
 
     RemoteChannel channel;
-    if (!channel.Open(hwnd, {{kHeaderMapping, kHeaderBlockSize}, {kRowMapping, kRowBlockSize}}))
+    if (!channel.Open(hwnd, {kHeaderBlock, kRowBlock}))
         return;
     for (int column = 0; column < columns; ++column) {
         const int32_t width = CaptureColumn(channel, hwnd, header, column, rows, next);

@@ -1,19 +1,6 @@
 #include "messages.h"
 
-#include <algorithm>
-#include <vector>
-
-namespace {
-
-// Threads that missed a message during this conversion.
-std::vector<DWORD> silentThreads;
-
-bool IsSilent(DWORD thread)
-{
-    return std::find(silentThreads.begin(), silentThreads.end(), thread) != silentThreads.end();
-}
-
-}  // namespace
+#include "unread_windows.h"
 
 bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet)
 {
@@ -26,8 +13,10 @@ bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, Ch
         *result = wide ? SendMessageW(hwnd, msg, wp, lp) : SendMessageA(hwnd, msg, wp, lp);
         return true;
     }
-    if (IsSilent(thread))
+    if (IsSilentThread(thread)) {
+        NoteUnansweredWindow(hwnd, thread);
         return false;
+    }
     DWORD_PTR answer = 0;
     const LRESULT sent = wide ? SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer)
                               : SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer);
@@ -37,13 +26,8 @@ bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, Ch
     }
     // A window that went away meanwhile says nothing about its thread.
     if (IsWindow(hwnd))
-        silentThreads.push_back(thread);
+        NoteUnansweredWindow(hwnd, thread);
     return false;
-}
-
-void ForgetSilentThreads()
-{
-    silentThreads.clear();
 }
 
 bool IsAnswering(HWND hwnd)

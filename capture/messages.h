@@ -3,9 +3,9 @@
 // Every message goes through SendToWindow, so that a program that has
 // stopped answering cannot freeze the capture: a window of another thread
 // gets its messages with a timeout, and once its thread has missed one, all
-// of that thread's windows count as silent until ForgetSilentThreads().  A
+// of that thread's windows count as silent until ForgetUnreadWindows().  A
 // silent window answers each message with the value given below (empty
-// texts, zero counts, no selection).
+// texts, zero counts, no selection), and is noted as unanswered.
 #pragma once
 
 #ifdef _INC_WINDOWSX
@@ -25,10 +25,6 @@ enum class CharSet { Ansi, Wide };
 // Sends the message; true with the window's answer in *result, or false
 // with *result 0 when the window is gone or its thread is silent.
 bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet = CharSet::Ansi);
-
-// Every thread gets a new chance to answer; called at the start of each
-// conversion.
-void ForgetSilentThreads();
 
 // True when the window's thread answers (WM_NULL).  Used before calls that
 // send messages without a timeout of their own, such as EnableWindow.

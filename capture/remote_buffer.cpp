@@ -8,29 +8,25 @@
 namespace {
 
 constexpr DWORD kMappingSize = 4096;
-constexpr DWORD kProcessAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
 
-uint32_t AddressValue(const void* address)
+uintptr_t AddressValue(const void* address)
 {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(address));
+    return reinterpret_cast<uintptr_t>(address);
 }
 
-OwnedHandle OpenProcessOf(HWND window)
+size_t BlockSize(const ChannelBlock& block, Bitness bits)
 {
-    DWORD processId = 0;
-    if (!GetWindowThreadProcessId(window, &processId))
-        return OwnedHandle();
-    return OwnedHandle(OpenProcess(kProcessAccess, FALSE, processId));
+    return kRemoteTextSize + (bits == Bitness::Bits64 ? block.itemSize64 : block.itemSize32);
 }
 
-RemoteAllocation Allocate(HANDLE process, size_t size)
+RemoteAllocation Allocate(const ControlProcess& process, size_t size)
 {
-    return RemoteAllocation(process, VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    return AllocateBlockBelow(process.handle.Get(), size, BlockAddressEnd(process.bits));
 }
 
 // Sends a message that points into a remote block.  An unanswered message
 // may still reach the control later, so its block is left to the process.
-bool AskThroughBlock(HWND window, UINT message, WPARAM wParam, RemoteAllocation& block, uint32_t offset,
+bool AskThroughBlock(HWND window, UINT message, WPARAM wParam, RemoteAllocation& block, uintptr_t offset,
                      LRESULT* result)
 {
     if (SendToWindow(window, message, wParam, static_cast<LPARAM>(AddressValue(block.Get()) + offset), result))
@@ -69,9 +65,28 @@ std::string InstanceMappingName(const char* baseName)
     return std::string(baseName) + '.' + std::to_string(GetCurrentProcessId());
 }
 
-uint32_t RemoteBuffer::TextAddress() const
+uintptr_t RemoteBuffer::TextAddress() const
 {
     return AddressValue(remote_.Process() ? remote_.Get() : view_.Get());
+}
+
+void RemoteBuffer::Put(ItemField field, uint64_t value)
+{
+    // Both bitnesses are little-endian: the low bytes come first.
+    std::memcpy(view_.Get() + kRemoteTextSize + field.offset, &value, field.size);
+}
+
+void RemoteBuffer::PointAtText(ItemField text, ItemField capacity)
+{
+    Put(text, TextAddress());
+    Put(capacity, kRemoteTextSize);
+}
+
+uint64_t RemoteBuffer::Get(ItemField field) const
+{
+    uint64_t value = 0;
+    std::memcpy(&value, view_.Get() + kRemoteTextSize + field.offset, field.size);
+    return value;
 }
 
 bool RemoteBuffer::Exchange(HWND window, UINT message, WPARAM wParam)
@@ -103,12 +118,12 @@ bool RemoteBuffer::ExchangeThroughView(HWND window, UINT message, WPARAM wParam)
 bool RemoteChannel::Open(HWND control, std::initializer_list<ChannelBlock> blocks)
 {
     buffers_.clear();
-    process_ = OwnedHandle();
+    process_ = ControlProcess();
     const bool opened = IsAnswering(control) && CreateMappings(blocks) && MapViews() &&
                         (!IsNtPlatform || AllocateRemoteBlocks(control));
     if (!opened) {
         buffers_.clear();
-        process_ = OwnedHandle();
+        process_ = ControlProcess();
     }
     return opened;
 }
@@ -117,7 +132,7 @@ bool RemoteChannel::CreateMappings(std::initializer_list<ChannelBlock> blocks)
 {
     buffers_.reserve(blocks.size());
     for (const ChannelBlock& block : blocks) {
-        if (block.size > kMappingSize)
+        if (BlockSize(block, Bitness::Bits32) > kMappingSize || BlockSize(block, Bitness::Bits64) > kMappingSize)
             return false;
         const std::string name = InstanceMappingName(block.mappingName);
         SetLastError(ERROR_SUCCESS);
@@ -127,7 +142,8 @@ bool RemoteChannel::CreateMappings(std::initializer_list<ChannelBlock> blocks)
         if (!mapping || GetLastError() == ERROR_ALREADY_EXISTS)
             return false;
         buffers_.emplace_back();
-        buffers_.back().size_ = block.size;
+        buffers_.back().block_ = block;
+        buffers_.back().size_ = BlockSize(block, kOwnBitness);
         buffers_.back().mapping_ = std::move(mapping);
     }
     return true;
@@ -145,11 +161,12 @@ bool RemoteChannel::MapViews()
 
 bool RemoteChannel::AllocateRemoteBlocks(HWND control)
 {
-    process_ = OpenProcessOf(control);
-    if (!process_)
+    if (!OpenControlProcess(control, &process_))
         return false;
     for (RemoteBuffer& buffer : buffers_) {
-        buffer.remote_ = Allocate(process_.Get(), buffer.size_);
+        buffer.bits_ = process_.bits;
+        buffer.size_ = BlockSize(buffer.block_, process_.bits);
+        buffer.remote_ = Allocate(process_, buffer.size_);
         if (!buffer.remote_)
             return false;
     }
@@ -160,11 +177,10 @@ bool OneShotRead::Open(HWND control, size_t size)
 {
     control_ = control;
     block_ = RemoteAllocation();
-    process_ = IsAnswering(control) ? OpenProcessOf(control) : OwnedHandle();
-    if (process_)
-        block_ = Allocate(process_.Get(), size);
+    if (IsAnswering(control) && OpenControlProcess(control, &process_))
+        block_ = Allocate(process_, size);
     if (!block_)
-        process_ = OwnedHandle();
+        process_ = ControlProcess();
     return static_cast<bool>(block_);
 }
 
@@ -176,10 +192,10 @@ bool OneShotRead::Ask(UINT message, WPARAM wParam, LRESULT* result)
 
 bool OneShotRead::Read(void* out, size_t count) const
 {
-    return block_ && ReadProcessMemory(process_.Get(), block_.Get(), out, count, nullptr);
+    return block_ && ReadProcessMemory(process_.handle.Get(), block_.Get(), out, count, nullptr);
 }
 
-uint32_t OneShotRead::Address() const
+uintptr_t OneShotRead::Address() const
 {
     return AddressValue(block_.Get());
 }

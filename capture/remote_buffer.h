@@ -15,12 +15,18 @@
 //  - Otherwise: a mapping view lies at the same address in every process, so
 //    the message points into the view itself.
 //
+// The structure is written in the layout of the control's bitness
+// (item_layouts.h), which the channel learns when it opens the control's
+// process; on the shared-view path the control is of this program's bitness.
+//
 // A control of this process works on both paths.  Everything a channel takes
 // lives for one extractor call and is given back when the channel goes out of
 // scope, also after a failed step.
 #pragma once
 
+#include "item_layouts.h"
 #include "kernel_guards.h"
+#include "remote_memory.h"
 
 #include <windows.h>
 
@@ -42,11 +48,19 @@ bool PlatformIsNt();
 constexpr uint32_t kRemoteTextSize = 256;
 
 // A block as the channel opens it: the mapping's base name ("Quillscape" or
-// "Quillscape2") and the block's size, text buffer included.
+// "Quillscape2") and the size of its item structure for controls of each
+// bitness; the text buffer comes in front.
 struct ChannelBlock {
     const char* mappingName;
-    size_t size;
+    uint32_t itemSize32;
+    uint32_t itemSize64;
 };
+
+template <class Layout>
+constexpr ChannelBlock BlockFor(const char* mappingName, const LayoutsByBitness<Layout>& item)
+{
+    return {mappingName, item.bits32.size, item.bits64.size};
+}
 
 // One block of a channel.
 class RemoteBuffer {
@@ -56,16 +70,23 @@ public:
     // does not end in half of a double-byte character.
     const char* Text() const { return view_.Get(); }
 
-    // The item structure of the local copy, behind the text buffer.
-    template <class Fields>
-    Fields& Item()
-    {
-        return *reinterpret_cast<Fields*>(view_.Get() + kRemoteTextSize);
-    }
+    // The bitness of the control: the layout its structure is written in.
+    Bitness Bits() const { return bits_; }
+
+    // Writes a field of the item structure of the local copy, behind the
+    // text buffer; a field of 4 bytes takes the value's low 32 bits.
+    void Put(ItemField field, uint64_t value);
+
+    // A field of the item structure, zero-extended.
+    uint64_t Get(ItemField field) const;
 
     // The text buffer's address as the control sees it: the value for the
     // structure's text pointer.
-    uint32_t TextAddress() const;
+    uintptr_t TextAddress() const;
+
+    // Points the structure's text pointer at the text buffer and sets its
+    // capacity, 256.
+    void PointAtText(ItemField text, ItemField capacity);
 
     // Sends the message to `window` (the control, or a window of the same
     // process) with lParam pointing at the structure, and brings the control's
@@ -80,7 +101,9 @@ private:
     bool ExchangeThroughRemoteBlock(HWND window, UINT message, WPARAM wParam);
     bool ExchangeThroughView(HWND window, UINT message, WPARAM wParam);
 
-    size_t size_ = 0;
+    ChannelBlock block_{};
+    Bitness bits_ = kOwnBitness;
+    size_t size_ = 0;  // the text buffer and the structure in the control's layout
     OwnedHandle mapping_;
     MappedView view_;
     RemoteAllocation remote_;  // NT only
@@ -92,8 +115,10 @@ class RemoteChannel {
 public:
     // Opens the blocks for the control: first every mapping, then
     // every view, then (NT) the process and a twin of every block.  False
-    // when a step fails, when a mapping of the same name already exists, or
-    // when the control's thread does not answer; nothing is then held.
+    // when a step fails, when a mapping of the same name already exists,
+    // when the control's bitness is unknown, when no twin can be had where
+    // both processes can address it, or when the control's thread does not
+    // answer; nothing is then held.
     bool Open(HWND control, std::initializer_list<ChannelBlock> blocks);
 
     RemoteBuffer& Buffer(size_t index) { return buffers_[index]; }
@@ -103,7 +128,7 @@ private:
     bool MapViews();
     bool AllocateRemoteBlocks(HWND control);
 
-    OwnedHandle process_;
+    ControlProcess process_;
     std::vector<RemoteBuffer> buffers_;  // freed before the process handle is closed
 };
 
@@ -112,8 +137,8 @@ private:
 class OneShotRead {
 public:
     // Opens the control's process and allocates `size` zero-filled bytes in
-    // it; false, holding nothing, when either fails or when the control's
-    // thread does not answer.
+    // it where both processes can address them; false, holding nothing, when
+    // either fails or when the control's thread does not answer.
     bool Open(HWND control, size_t size);
 
     // Sends the message to the control with lParam pointing at the block;
@@ -124,11 +149,11 @@ public:
     bool Read(void* out, size_t count) const;
 
     // The block's address in the control's process.
-    uint32_t Address() const;
+    uintptr_t Address() const;
 
 private:
     HWND control_ = nullptr;
-    OwnedHandle process_;
+    ControlProcess process_;
     RemoteAllocation block_;  // freed before the process handle is closed
 };
 

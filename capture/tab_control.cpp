@@ -11,19 +11,7 @@
 
 namespace {
 
-// TCITEMA as the control of a 32-bit process reads it.
-struct TabItemFields {
-    uint32_t mask;
-    uint32_t state;
-    uint32_t stateMask;
-    uint32_t text;
-    int32_t textMax;
-    int32_t image;
-    uint32_t param;
-};
-static_assert(sizeof(TabItemFields) == 28, "the tab block is 284 bytes");
-
-constexpr ChannelBlock kTabBlock = {"Quillscape", kRemoteTextSize + sizeof(TabItemFields)};
+constexpr ChannelBlock kTabBlock = BlockFor("Quillscape", kTabItemLayouts);
 
 int TabControl_GetItemCount(HWND hwnd)
 {
@@ -38,10 +26,9 @@ int TabControl_GetCurSel(HWND hwnd)
 // A caption that cannot be read is empty.
 std::string ReadCaption(HWND hwnd, RemoteBuffer& block, int index)
 {
-    TabItemFields& item = block.Item<TabItemFields>();
-    item.mask = TCIF_TEXT | TCIF_STATE;
-    item.text = block.TextAddress();
-    item.textMax = kRemoteTextSize;
+    const TabItemLayout& fields = kTabItemLayouts.For(block.Bits());
+    block.Put(fields.mask, TCIF_TEXT | TCIF_STATE);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     if (!block.Exchange(hwnd, TCM_GETITEMA, static_cast<WPARAM>(index)))
         return {};
     return block.Text();

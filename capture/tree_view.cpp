@@ -21,21 +21,7 @@ constexpr int kIndentPerLevel = 4;
 constexpr uint32_t kCheckedImage = 2;
 constexpr size_t kLineLimit = kItemLimit;
 
-// TVITEMA as a 32-bit control reads and writes it.
-struct TreeItemFields {
-    uint32_t mask;
-    uint32_t hItem;
-    uint32_t state;
-    uint32_t stateMask;
-    uint32_t pszText;
-    uint32_t cchTextMax;
-    int32_t iImage;
-    int32_t iSelectedImage;
-    int32_t cChildren;
-    uint32_t lParam;
-};
-constexpr size_t kBlockSize = kRemoteTextSize + sizeof(TreeItemFields);
-static_assert(kBlockSize == 296, "the tree block is the text buffer and a TVITEMA");
+constexpr ChannelBlock kTreeBlock = BlockFor(kMappingName, kTreeItemLayouts);
 
 struct TreeLine {
     std::string text;
@@ -55,39 +41,50 @@ HTREEITEM NextItem(HWND window, UINT relation, HTREEITEM item)
 // Brings the item's text, state and children flag into the block.
 bool ReadItem(RemoteBuffer& block, HWND window, HTREEITEM item)
 {
-    TreeItemFields& fields = block.Item<TreeItemFields>();
-    fields.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN;
-    fields.hItem = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(item));
-    fields.pszText = block.TextAddress();
-    fields.cchTextMax = kRemoteTextSize;
+    const TreeItemLayout& fields = kTreeItemLayouts.For(block.Bits());
+    block.Put(fields.mask, TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN);
+    block.Put(fields.hItem, reinterpret_cast<uintptr_t>(item));
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(window, TVM_GETITEMA, 0);
 }
 
-bool IsExpanded(RemoteBuffer& block)
+// The state and children flag of the item in the block.
+struct ItemState {
+    uint32_t state;
+    int32_t children;
+};
+
+ItemState StateOf(const RemoteBuffer& block)
 {
-    return block.Item<TreeItemFields>().state & TVIS_EXPANDED;
+    const TreeItemLayout& fields = kTreeItemLayouts.For(block.Bits());
+    return {static_cast<uint32_t>(block.Get(fields.state)), static_cast<int32_t>(block.Get(fields.cChildren))};
 }
 
-const char* Mark(const TreeItemFields& fields)
+bool IsExpanded(const RemoteBuffer& block)
 {
-    if (fields.state & TVIS_EXPANDED)
+    return StateOf(block).state & TVIS_EXPANDED;
+}
+
+const char* Mark(const ItemState& item)
+{
+    if (item.state & TVIS_EXPANDED)
         return "[-]";
-    return fields.cChildren == 1 ? "[+]" : " ├";
+    return item.children == 1 ? "[+]" : " ├";
 }
 
-const char* CheckMark(const TreeItemFields& fields)
+const char* CheckMark(const ItemState& item)
 {
-    return (fields.state & TVIS_STATEIMAGEMASK) >> 12 == kCheckedImage ? "■" : "□";
+    return (item.state & TVIS_STATEIMAGEMASK) >> 12 == kCheckedImage ? "■" : "□";
 }
 
 // Adds the line of the item in the block, indented by its depth.
-void AddLine(RemoteBuffer& block, int depth, bool connector)
+void AddLine(const RemoteBuffer& block, int depth, bool connector)
 {
-    const TreeItemFields& fields = block.Item<TreeItemFields>();
+    const ItemState item = StateOf(block);
     std::string text(static_cast<size_t>(depth * kIndentPerLevel), ' ');
-    text += Mark(fields);
+    text += Mark(item);
     if (TreeHasCheckBoxes == 'Y')
-        text += CheckMark(fields);
+        text += CheckMark(item);
     text += block.Text();
     TreeScratchTable.push_back({std::move(text), connector});
 }
@@ -235,7 +232,7 @@ void CaptureTreeView(HWND hwnd)
     TreeScratchTable.clear();
     TreeHasCheckBoxes = (GetWindowLongA(hwnd, GWL_STYLE) & TVS_CHECKBOXES) ? 'Y' : 'N';
     RemoteChannel channel;
-    if (!channel.Open(hwnd, {{kMappingName, kBlockSize}}))
+    if (!channel.Open(hwnd, {kTreeBlock}))
         return;
     RemoteBuffer& block = channel.Buffer(0);
     RenderRoots(block, hwnd);

@@ -2,6 +2,7 @@
 
 #include "dispatch.h"
 #include "records.h"
+#include "unread_windows.h"
 
 #include <cstring>
 
@@ -81,6 +82,16 @@ bool KeepOrDrop(int prepared, char skip)
     return ItemCount < kItemLimit;
 }
 
+// False, once noted, when the window has been destroyed: what it and its
+// later siblings hold is missing from the picture.
+bool StillThere(HWND window)
+{
+    if (IsWindow(window))
+        return true;
+    NoteVanishedWindow(window);
+    return false;
+}
+
 // Records one window after its children; false when the walk of this level
 // must end.
 bool Visit(HWND window, int depth)
@@ -88,7 +99,7 @@ bool Visit(HWND window, int depth)
     char skip = 'N';
     if (!WalkChildrenOf(window, depth, skip))
         return false;
-    if (!IsWindow(window))
+    if (!StillThere(window))
         return false;
     if (!IsWindowVisible(window))
         skip = 'Y';
@@ -102,7 +113,7 @@ bool Visit(HWND window, int depth)
         item.rect.bottom -= kDialogLift;
     }
     Dispatch(window);
-    return KeepOrDrop(prepared, skip) && IsWindow(window);
+    return KeepOrDrop(prepared, skip) && StillThere(window);
 }
 
 }  // namespace

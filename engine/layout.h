@@ -2,6 +2,8 @@
 // become the finished text picture.
 #pragma once
 
+#include "capture_gaps.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,6 +12,7 @@ struct ConversionResult {
     std::string title;  // record 0's text as drawn, empty without records
     int32_t outputCols = 0;
     int32_t outputRows = 0;
+    CaptureGaps gaps;   // set by a live capture; the layout leaves it empty
 };
 
 // Lays out records 0 to ItemCount - 1 in the current CaptureMode and option

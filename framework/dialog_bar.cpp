@@ -1,6 +1,7 @@
 #include "dialog_bar.h"
 
 #include "application.h"
+#include "mdi_frame.h"
 
 #include <commctrl.h>
 
@@ -15,12 +16,13 @@ INT_PTR CALLBACK BarDialogProc(HWND, UINT message, WPARAM, LPARAM)
     return message == WM_INITDIALOG;
 }
 
+// Push buttons, also those that draw themselves.
 bool IsPushButton(HWND control)
 {
     char className[16] = "";
     GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Button") == 0 &&
-           (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON;
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiA(className, "Button") == 0 && (type <= BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
 }
 
 }  // namespace
@@ -89,6 +91,13 @@ LRESULT DialogBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (header->hwndFrom != tips_)
             break;
         const UINT id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
+        // While a tip shows, the message pane shows the command's prompt.
+        if (auto* frame = dynamic_cast<MdiFrameWindow*>(FromHandle(GetParent(Handle())))) {
+            if (header->code == TTN_SHOW)
+                frame->SetMessageText(PromptPart(LoadString(id)));
+            else if (header->code == TTN_POP)
+                frame->ShowIdleMessage();
+        }
         if (header->code == TTN_GETDISPINFOA) {
             tipText_ = TipPart(LoadString(id));
             reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = &tipText_[0];

@@ -22,10 +22,12 @@ namespace {
 
 constexpr int kExitWriteFailed = 1;
 constexpr int kExitNoWindowOrUsage = 2;
+constexpr int kExitIncomplete = 3;
 
 const char kUsage[] =
     "usage: qscap WINDOW [--child ID | --point X,Y] [OPTION...]\n"
     "       qscap --point X,Y [OPTION...]\n"
+    "       qscap --help\n"
     "  WINDOW is one of\n"
     "    --title TEXT    the visible top-level window with exactly this title\n"
     "    --class NAME    the visible top-level window of this class (with --title: both)\n"
@@ -36,8 +38,14 @@ const char kUsage[] =
     "  --option NAME=0|1 DelSpcLinFlg, DelSpcColFlg, CutUnderLine, NoMuitiLine\n"
     "                    (defaults 1, 1, 1, 0)\n"
     "  -o FILE           write the text to FILE instead of stdout\n"
-    "  --utf8            write UTF-8 instead of Shift-JIS\n"
-    "  --dump FILE       write the capture dump, taken before the layout, to FILE\n";
+    "  --utf8            write UTF-8 instead of Shift-JIS, messages too\n"
+    "  --dump FILE       write the capture dump, taken before the layout, to FILE\n"
+    "exit status\n"
+    "  0  the text is written\n"
+    "  1  the text or the dump could not be written\n"
+    "  2  a bad argument (named on stderr), or no such window\n"
+    "  3  the text is written but incomplete: the window's program did not answer,\n"
+    "     or a window closed while it was read (one line on stderr for each)\n";
 
 struct Arguments {
     std::string title;
@@ -51,8 +59,10 @@ struct Arguments {
     bool byPoint = false;
     POINT point{};
     bool utf8 = false;
+    bool help = false;
     std::string outputPath;
     std::string dumpPath;
+    std::string fault;  // the first bad argument and what is wrong with it
 };
 
 bool ParseInt(const std::string& text, int base, long long* value)
@@ -86,7 +96,8 @@ bool ParsePoint(const std::string& text, POINT* point)
     return point->x == x && point->y == y;
 }
 
-bool SetOption(const std::string& assignment)
+// Null, or what is wrong with the assignment.
+const char* SetOption(const std::string& assignment)
 {
     struct Flag {
         const char* name;
@@ -98,82 +109,125 @@ bool SetOption(const std::string& assignment)
                                  {"NoMuitiLine", &NoMuitiLine}};
     const size_t equals = assignment.find('=');
     if (equals == std::string::npos)
-        return false;
+        return "not NAME=0|1";
     const std::string name = assignment.substr(0, equals);
     const std::string value = assignment.substr(equals + 1);
-    if (value != "0" && value != "1")
-        return false;
     for (const Flag& flag : flags) {
-        if (name == flag.name) {
-            *flag.value = value == "1";
-            return true;
-        }
+        if (name != flag.name)
+            continue;
+        if (value != "0" && value != "1")
+            return "the value must be 0 or 1";
+        *flag.value = value == "1";
+        return nullptr;
     }
-    return false;
+    return "no such option; they are DelSpcLinFlg, DelSpcColFlg, CutUnderLine and NoMuitiLine";
 }
 
-// Applies one option that takes a value; false for an unknown option or a
-// bad value.
-bool ParseValueOption(const std::string& option, const std::string& value, Arguments* args)
+const char* SetName(const std::string& value, bool* given, std::string* name)
 {
-    long long number;
-    if (option == "--title") {
-        args->byTitle = true;
-        args->title = value;
-        return true;
-    }
-    if (option == "--class") {
-        args->byClass = true;
-        args->className = value;
-        return true;
-    }
-    if (option == "--hwnd")
-        return (args->byHandle = ParseHandle(value, &args->hwnd));
-    if (option == "--child") {
-        args->byChild = ParseInt(value, 10, &number) && number >= 0 && number <= 0xFFFF;
-        args->childId = static_cast<int>(number);
-        return args->byChild;
-    }
-    if (option == "--point")
-        return (args->byPoint = ParsePoint(value, &args->point));
-    if (option == "--option")
-        return SetOption(value);
-    if (option == "-o") {
-        args->outputPath = value;
-        return !value.empty();
-    }
-    if (option == "--dump") {
-        args->dumpPath = value;
-        return !value.empty();
-    }
-    return false;
+    *given = true;
+    *name = value;
+    return nullptr;
 }
 
-bool IsConsistent(const Arguments& args)
+const char* SetPath(const std::string& value, std::string* path)
+{
+    *path = value;
+    return value.empty() ? "needs a file name" : nullptr;
+}
+
+// An option that takes a value: it applies the value and gives null, or says
+// what is wrong with it.
+struct ValueOption {
+    const char* name;
+    const char* (*apply)(const std::string& value, Arguments* args);
+};
+
+const ValueOption kValueOptions[] = {
+    {"--title", [](const std::string& value, Arguments* args) { return SetName(value, &args->byTitle, &args->title); }},
+    {"--class",
+     [](const std::string& value, Arguments* args) { return SetName(value, &args->byClass, &args->className); }},
+    {"--hwnd",
+     [](const std::string& value, Arguments* args) -> const char* {
+         args->byHandle = ParseHandle(value, &args->hwnd);
+         return args->byHandle ? nullptr : "not a window handle in hexadecimal (0x0 to 0xFFFFFFFF)";
+     }},
+    {"--child",
+     [](const std::string& value, Arguments* args) -> const char* {
+         long long number;
+         args->byChild = ParseInt(value, 10, &number) && number >= 0 && number <= 0xFFFF;
+         args->childId = args->byChild ? static_cast<int>(number) : 0;
+         return args->byChild ? nullptr : "not a control id (0 to 65535)";
+     }},
+    {"--point",
+     [](const std::string& value, Arguments* args) -> const char* {
+         args->byPoint = ParsePoint(value, &args->point);
+         return args->byPoint ? nullptr : "not a screen point X,Y";
+     }},
+    {"--option", [](const std::string& value, Arguments*) { return SetOption(value); }},
+    {"-o", [](const std::string& value, Arguments* args) { return SetPath(value, &args->outputPath); }},
+    {"--dump", [](const std::string& value, Arguments* args) { return SetPath(value, &args->dumpPath); }},
+};
+
+const ValueOption* FindValueOption(const std::string& name)
+{
+    for (const ValueOption& option : kValueOptions) {
+        if (name == option.name)
+            return &option;
+    }
+    return nullptr;
+}
+
+// The argument as the user typed it, quoted when it would not read as one.
+std::string Shown(const std::string& option, const std::string& value)
+{
+    const bool quote = value.empty() || value.find(' ') != std::string::npos;
+    return option + (quote ? " \"" + value + "\"" : " " + value);
+}
+
+void Fault(Arguments* args, const std::string& fault)
+{
+    if (args->fault.empty())
+        args->fault = fault;
+}
+
+// What is wrong with the combination of window arguments; empty when sound.
+std::string Inconsistency(const Arguments& args)
 {
     const bool byName = args.byTitle || args.byClass;
     if (byName && args.byHandle)
-        return false;
+        return "--hwnd: cannot be used with --title or --class";
     if (args.byChild && args.byPoint)
-        return false;
+        return "--child: cannot be used with --point";
     if (args.byChild && !byName && !args.byHandle)
-        return false;
-    return byName || args.byHandle || args.byPoint;
+        return "--child: needs its window: --title, --class or --hwnd";
+    if (!byName && !args.byHandle && !args.byPoint)
+        return "no window given: use --title, --class, --hwnd or --point";
+    return {};
 }
 
-bool ParseArguments(int argc, char** argv, Arguments* args)
+// Reads every argument, so that --utf8 and --help count wherever they stand;
+// the first fault is kept.
+void ParseArguments(int argc, char** argv, Arguments* args)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        const ValueOption* valueOption = FindValueOption(option);
         if (option == "--utf8") {
             args->utf8 = true;
-            continue;
+        } else if (option == "--help") {
+            args->help = true;
+        } else if (!valueOption) {
+            Fault(args, option + ": no such argument");
+        } else if (i + 1 >= argc) {
+            Fault(args, option + ": needs a value");
+        } else {
+            const std::string value = argv[++i];
+            if (const char* fault = valueOption->apply(value, args))
+                Fault(args, Shown(option, value) + ": " + fault);
         }
-        if (i + 1 >= argc || !ParseValueOption(option, argv[i + 1], args))
-            return false;
-        ++i;
     }
-    return IsConsistent(*args);
+    Fault(args, Inconsistency(*args));
 }
 
 struct NameSearch {
@@ -247,39 +301,37 @@ bool WriteToFile(const std::string& path, const std::string& bytes)
     return file && WriteBytes(file.get(), bytes);
 }
 
-// Messages go to stderr as Shift-JIS lines, like the text itself.
-void PrintLine(const char* message)
-{
-    std::fputs(message, stderr);
-    std::fputs("\n", stderr);
-    std::fflush(stderr);
-}
-
-class ConsoleReporter : public CaptureReporter {
-public:
-    explicit ConsoleReporter(const std::string& dumpPath) : dumpPath_(dumpPath) {}
-
-    void NoTarget() override { PrintLine(kNoTargetMessage); }
-    void ItemLimitReached() override { PrintLine(kItemLimitMessage); }
-    void Captured() override
-    {
-        if (!dumpPath_.empty())
-            dumpWritten_ = WriteToFile(dumpPath_, FormatCaptureDump(TakeCaptureDump()));
-    }
-
-    bool DumpWritten() const { return dumpWritten_; }
-
-private:
-    std::string dumpPath_;
-    bool dumpWritten_ = true;
-};
-
 std::string ToUtf8(const std::string& cp932)
 {
     std::string utf8;
     Cp932ToUtf8(cp932, &utf8, InvalidBytes::Replace);
     return utf8;
 }
+
+// Messages go to stderr in the code page of the text.
+void PrintLine(const std::string& cp932, bool utf8)
+{
+    WriteBytes(stderr, (utf8 ? ToUtf8(cp932) : cp932) + "\n");
+}
+
+class ConsoleReporter : public CaptureReporter {
+public:
+    explicit ConsoleReporter(const Arguments& args) : args_(args) {}
+
+    void NoTarget() override { PrintLine(kNoTargetMessage, args_.utf8); }
+    void ItemLimitReached() override { PrintLine(kItemLimitMessage, args_.utf8); }
+    void Captured() override
+    {
+        if (!args_.dumpPath.empty())
+            dumpWritten_ = WriteToFile(args_.dumpPath, FormatCaptureDump(TakeCaptureDump()));
+    }
+
+    bool DumpWritten() const { return dumpWritten_; }
+
+private:
+    const Arguments& args_;
+    bool dumpWritten_ = true;
+};
 
 bool WriteOutput(const Arguments& args, const std::string& text)
 {
@@ -289,6 +341,37 @@ bool WriteOutput(const Arguments& args, const std::string& text)
     return WriteBytes(stdout, bytes);
 }
 
+// One line for each cause of missing content.
+void PrintGaps(const CaptureGaps& gaps, bool utf8)
+{
+    if (gaps.silentThreads > 0)
+        PrintLine("qscap: the window's program did not answer; its controls' contents are missing (threads: " +
+                      std::to_string(gaps.silentThreads) + ", windows: " + std::to_string(gaps.unaskedWindows) + ")",
+                  utf8);
+    if (gaps.vanishedWindows > 0)
+        PrintLine("qscap: windows closed while they were read; the picture is cut short (windows: " +
+                      std::to_string(gaps.vanishedWindows) + ")",
+                  utf8);
+}
+
+int Capture(const Arguments& args)
+{
+    ConsoleReporter reporter(args);
+    ConversionResult result;
+    if (!ConvertWindow(ChooseTarget(args), &result, reporter))
+        return kExitNoWindowOrUsage;
+    if (!reporter.DumpWritten()) {
+        PrintLine("qscap: cannot write " + args.dumpPath, args.utf8);
+        return kExitWriteFailed;
+    }
+    if (!WriteOutput(args, result.text)) {
+        PrintLine("qscap: cannot write the text", args.utf8);
+        return kExitWriteFailed;
+    }
+    PrintGaps(result.gaps, args.utf8);
+    return result.gaps.IsComplete() ? 0 : kExitIncomplete;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -296,21 +379,14 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
     Arguments args;
-    if (!ParseArguments(argc, argv, &args)) {
-        std::fputs(kUsage, stderr);
+    ParseArguments(argc, argv, &args);
+    if (args.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (!args.fault.empty()) {
+        PrintLine("qscap: " + args.fault + "\nsee qscap --help", args.utf8);
         return kExitNoWindowOrUsage;
     }
-    ConsoleReporter reporter(args.dumpPath);
-    ConversionResult result;
-    if (!ConvertWindow(ChooseTarget(args), &result, reporter))
-        return kExitNoWindowOrUsage;
-    if (!reporter.DumpWritten()) {
-        std::fprintf(stderr, "qscap: cannot write %s\n", args.dumpPath.c_str());
-        return kExitWriteFailed;
-    }
-    if (!WriteOutput(args, result.text)) {
-        std::fputs("qscap: cannot write the text\n", stderr);
-        return kExitWriteFailed;
-    }
-    return 0;
+    return Capture(args);
 }

@@ -7,6 +7,7 @@
 //   qsprobe document          the active output document's text, in UTF-8
 //   qsprobe documents         how many output documents are open
 //   qsprobe minimised         succeeds when the main frame is minimised
+//   qsprobe disabled CLASS ID succeeds when that descendant is disabled
 //
 // Exit status 0, or 1 when the window is not there (nothing printed).
 #include "cp932.h"
@@ -113,9 +114,16 @@ int IsMinimised()
     return 1;
 }
 
+int IsDisabled(const char* className, int id)
+{
+    HWND window = VisibleTopLevel(className);
+    HWND control = window ? Descendant(window, id) : nullptr;
+    return control && !IsWindowEnabled(control) ? 0 : 1;
+}
+
 int Usage()
 {
-    std::fputs("usage: qsprobe rect CLASS [ID] | document | documents | minimised\n", stderr);
+    std::fputs("usage: qsprobe rect CLASS [ID] | document | documents | minimised | disabled CLASS ID\n", stderr);
     return 2;
 }
 
@@ -130,6 +138,8 @@ int main(int argc, char** argv)
         return PrintDocument();
     if (command == "documents" && argc == 2)
         return PrintDocumentCount();
+    if (command == "disabled" && argc == 4)
+        return IsDisabled(argv[2], std::atoi(argv[3]));
     if (command == "minimised" && argc == 2)
         return IsMinimised();
     return Usage();

@@ -1,4 +1,4 @@
-// Whole conversions: the window's own records, single controls, and the two
+// Whole conversions: the window's own records, single controls, and the
 // messages for the user.
 #include "capture_test_support.h"
 
@@ -89,6 +89,18 @@ TEST_F(ConversionTest, AFullTableIsReportedOnceAndTheConversionGoesOn)
     EXPECT_EQ(Capture(list).size(), static_cast<size_t>(kItemLimit));
     EXPECT_EQ(reporter_.itemLimit, 1);
     EXPECT_EQ(result_.text.substr(0, 5), "entry");
+}
+
+TEST(GapsMessage, NamesTheSilentProgramFirstAndNothingForACompleteCapture)
+{
+    CaptureGaps gaps;
+    EXPECT_EQ(GapsMessage(gaps), nullptr);
+    gaps.vanishedWindows = 1;
+    EXPECT_STREQ(GapsMessage(gaps), kVanishedWindowMessage);
+    gaps.silentThreads = 1;
+    EXPECT_STREQ(GapsMessage(gaps), kSilentProgramMessage);
+    gaps.vanishedWindows = 0;
+    EXPECT_STREQ(GapsMessage(gaps), kSilentProgramMessage);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Messages to windows of other threads: a thread that stops answering must
 // not stop the capture, and stays silent for the rest of the conversion.
 #include "messages.h"
+#include "unread_windows.h"
 #include "window_text.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +61,7 @@ private:
 
 TEST(SendToWindow, AThreadThatMissesAMessageStaysSilentUntilForgotten)
 {
-    ForgetSilentThreads();
+    ForgetUnreadWindows();
     BlockedThread blocked;
     ASSERT_TRUE(blocked.list);
 
@@ -71,12 +72,17 @@ TEST(SendToWindow, AThreadThatMissesAMessageStaysSilentUntilForgotten)
 
     blocked.Release();
     EXPECT_EQ(ListBox_GetCount(blocked.list), 0) << "silent for the rest of the conversion";
+    const CaptureGaps gaps = CountUnreadWindows();
+    EXPECT_EQ(gaps.silentThreads, 1);
+    EXPECT_EQ(gaps.unaskedWindows, 1) << "one window, however often asked";
+    EXPECT_FALSE(gaps.IsComplete());
 
-    ForgetSilentThreads();
+    ForgetUnreadWindows();
     EXPECT_EQ(ListBox_GetCount(blocked.list), 2);
     EXPECT_EQ(WindowTitle(blocked.list), "silent");
     EnableAndFocus(blocked.list);
     EXPECT_TRUE(IsWindowEnabled(blocked.list));
+    EXPECT_TRUE(CountUnreadWindows().IsComplete());
 }
 
 TEST(SendToWindow, WindowsOfThisThreadAnswerAndGoneWindowsDoNot)

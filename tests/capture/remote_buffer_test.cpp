@@ -2,19 +2,20 @@
 // paths, and what it gives back when it closes.
 #include "item_controls.h"
 #include "messages.h"
+#include "unread_windows.h"
 
 #include <string>
 
 namespace {
 
-constexpr ChannelBlock kTreeBlock = {"Quillscape", kRemoteTextSize + sizeof(TVITEMA)};
-constexpr ChannelBlock kRowBlock = {"Quillscape2", kRemoteTextSize + sizeof(TVITEMA)};
+constexpr ChannelBlock kTreeBlock = BlockFor("Quillscape", kTreeItemLayouts);
+constexpr ChannelBlock kRowBlock = BlockFor("Quillscape2", kTreeItemLayouts);
 constexpr DWORD kThreadTimeoutMs = 30000;
 
-bool IsFreed(uint32_t address)
+bool IsFreed(uintptr_t address)
 {
     MEMORY_BASIC_INFORMATION info{};
-    VirtualQuery(reinterpret_cast<void*>(static_cast<uintptr_t>(address)), &info, sizeof(info));
+    VirtualQuery(reinterpret_cast<void*>(address), &info, sizeof(info));
     return info.State == MEM_FREE;
 }
 
@@ -40,12 +41,11 @@ TEST_P(RemoteBufferTest, LongTextsArriveCutTo255BytesWithoutHalfCharacters)
     RemoteChannel channel;
     ASSERT_TRUE(channel.Open(tree, {kTreeBlock}));
     RemoteBuffer& block = channel.Buffer(0);
+    const TreeItemLayout& fields = kTreeItemLayouts.For(block.Bits());
     for (const auto& c : cases) {
-        TVITEMA& fields = block.Item<TVITEMA>();
-        fields.mask = TVIF_TEXT;
-        fields.hItem = AddTreeItem(tree, nullptr, c.first.c_str());
-        fields.pszText = reinterpret_cast<char*>(static_cast<uintptr_t>(block.TextAddress()));
-        fields.cchTextMax = kRemoteTextSize;
+        block.Put(fields.mask, TVIF_TEXT);
+        block.Put(fields.hItem, reinterpret_cast<uintptr_t>(AddTreeItem(tree, nullptr, c.first.c_str())));
+        block.PointAtText(fields.pszText, fields.cchTextMax);
         ASSERT_TRUE(block.Exchange(tree, TVM_GETITEMA, 0));
         EXPECT_EQ(block.Text(), c.second) << c.first.size() << " bytes";
     }
@@ -74,7 +74,7 @@ TEST_P(RemoteBufferTest, ClosingGivesBackBlocksMappingsAndHandles)
     HWND tree = AddTree();
     DWORD handlesBefore = 0, handlesAfter = 0;
     GetProcessHandleCount(GetCurrentProcess(), &handlesBefore);
-    uint32_t addresses[2];
+    uintptr_t addresses[2];
     {
         RemoteChannel channel;
         ASSERT_TRUE(channel.Open(tree, {kTreeBlock, kRowBlock}));
@@ -165,11 +165,11 @@ SlowControl* SlowControl::self_;
 // remote block must still be there to take the answer.
 TEST(RemoteChannel, ABlockWhoseMessageWentUnansweredIsLeftToTheControl)
 {
-    ForgetSilentThreads();
+    ForgetUnreadWindows();
     ASSERT_EQ(IsNtPlatform, 1) << "the remote-block path";
     SlowControl control;
     ASSERT_TRUE(control.window);
-    uint32_t address;
+    uintptr_t address;
     {
         RemoteChannel channel;
         ASSERT_TRUE(channel.Open(control.window, {kTreeBlock}));
@@ -179,8 +179,8 @@ TEST(RemoteChannel, ABlockWhoseMessageWentUnansweredIsLeftToTheControl)
     EXPECT_FALSE(IsFreed(address));
     control.Release();
     ASSERT_TRUE(control.WaitForAnswer());
-    EXPECT_STREQ(reinterpret_cast<const char*>(static_cast<uintptr_t>(address)), "late");
-    ForgetSilentThreads();
+    EXPECT_STREQ(reinterpret_cast<const char*>(address), "late");
+    ForgetUnreadWindows();
 }
 
 class OneShotReadTest : public CommonControlsTest {};
@@ -194,7 +194,7 @@ TEST_F(OneShotReadTest, ReadsWhatTheControlWroteAndGivesBackItsBlock)
     date.wDay = 22;
     SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
 
-    uint32_t address;
+    uintptr_t address;
     {
         OneShotRead block;
         ASSERT_TRUE(block.Open(picker, sizeof(SYSTEMTIME)));

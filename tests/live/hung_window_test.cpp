@@ -1,6 +1,8 @@
 // A program that has stopped answering must not freeze a capture: the
 // capture ends within a few seconds and shows what the system knows without
-// asking the program (title, classes, rectangles, window texts).
+// asking the program (title, classes, rectangles, window texts).  Neither
+// may a program that closes while it is read.  Both captures say what they
+// lack.
 
 #include "fixture_ids.h"
 #include "golden_picture.h"
@@ -18,10 +20,10 @@ constexpr DWORD kSafetyBoundMs = 20000;
 class HungWindowTest : public LiveFixtureTest {
 protected:
     // Converts the window, prints how long that took and checks the bound.
-    ConversionResult TimedCapture(const char* what)
+    ConversionResult TimedCapture(const char* what, const CaptureGaps& expected)
     {
         const DWORD start = GetTickCount();
-        ConversionResult result = CaptureLive(window_);
+        ConversionResult result = CaptureLive(window_, expected);
         const DWORD elapsed = GetTickCount() - start;
         std::printf("[ capture of %s took %lu ms ]\n", what, static_cast<unsigned long>(elapsed));
         std::fflush(stdout);
@@ -29,6 +31,14 @@ protected:
         return result;
     }
 };
+
+CaptureGaps SilentThread(int32_t unaskedWindows)
+{
+    CaptureGaps gaps;
+    gaps.silentThreads = 1;
+    gaps.unaskedWindows = unaskedWindows;
+    return gaps;
+}
 
 TEST_F(HungWindowTest, WindowThatStopsAnsweringOnCommandKeepsItsPicture)
 {
@@ -40,11 +50,12 @@ TEST_F(HungWindowTest, WindowThatStopsAnsweringOnCommandKeepsItsPicture)
     }
     ASSERT_FALSE(WindowAnswers(window_));
 
-    const ConversionResult result = TimedCapture("the hung window");
+    // A label and a push button need no message: their texts are held by
+    // the system, so the picture is the one of the answering window, and
+    // complete.
+    const ConversionResult result = TimedCapture("the hung window", {});
     EXPECT_EQ(result.title, "Fixture: hang 応答なし");
     EXPECT_TRUE(HasClosedOuterFrame(result.text));
-    // A label and a push button need no message: their texts are held by
-    // the system, so the picture is the one of the answering window.
     EXPECT_TRUE(MatchesGolden("hang", result.text));
 }
 
@@ -55,10 +66,25 @@ TEST_F(HungWindowTest, ListsHungFromTheStartShowTheirFramesWithoutEntries)
 
     // Combo boxes and list boxes must be asked: the first message waits for
     // its timeout, every later one to the same thread returns at once.
-    const ConversionResult result = TimedCapture("the hung lists");
+    // Ten windows go unasked: the five combo boxes, the edit fields of the
+    // two drop-down ones, the simple one's list and the two list boxes.
+    const ConversionResult result = TimedCapture("the hung lists", SilentThread(10));
     EXPECT_EQ(result.title, "Fixture: lists リスト");
     EXPECT_TRUE(HasClosedOuterFrame(result.text));
     EXPECT_TRUE(MatchesGolden("lists-hung", result.text));
+}
+
+TEST_F(HungWindowTest, WindowThatClosesWhileItIsReadIsCutShort)
+{
+    ASSERT_TRUE(Open(L"closing"));
+    CaptureGaps vanished;
+    vanished.vanishedWindows = 1;
+    const ConversionResult result = CaptureLive(window_, vanished);
+    EXPECT_EQ(result.title, "Fixture: closing 終了");
+    // The label before the list and the list's frame, without its entries;
+    // the walk ends with the list, before the edit.
+    EXPECT_EQ(result.text.find("never reached"), std::string::npos);
+    EXPECT_TRUE(MatchesGolden("closing", result.text));
 }
 
 }  // namespace

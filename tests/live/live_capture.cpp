@@ -27,7 +27,7 @@ void UseDefaultOptions()
 
 }  // namespace
 
-ConversionResult CaptureLive(HWND window)
+ConversionResult CaptureLive(HWND window, const CaptureGaps& expected)
 {
     UseDefaultOptions();
     CountingReporter reporter;
@@ -35,6 +35,9 @@ ConversionResult CaptureLive(HWND window)
     EXPECT_TRUE(ConvertWindow(window, &result, reporter));
     EXPECT_EQ(reporter.noTarget, 0);
     EXPECT_EQ(reporter.itemLimit, 0);
+    EXPECT_EQ(result.gaps.silentThreads, expected.silentThreads);
+    EXPECT_EQ(result.gaps.unaskedWindows, expected.unaskedWindows);
+    EXPECT_EQ(result.gaps.vanishedWindows, expected.vanishedWindows);
     return result;
 }
 

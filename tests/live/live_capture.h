@@ -10,8 +10,8 @@
 #include <vector>
 
 // Converts the window with the default option flags; a conversion that
-// reports anything fails the running test.
-ConversionResult CaptureLive(HWND window);
+// reports anything, or whose gaps are not `expected`, fails the running test.
+ConversionResult CaptureLive(HWND window, const CaptureGaps& expected = {});
 
 // The lines of a conversion's text, without their CR LF ends.
 std::vector<std::string> PictureLines(const std::string& text);

@@ -1,42 +1,22 @@
 // qscap and qslayout run as a user runs them: a capture dump laid out again
-// gives the capture's text byte for byte, and wrong requests end with
-// status 2 and a message on stderr.
+// gives the capture's text byte for byte, an incomplete capture writes its
+// picture and says why with status 3, and wrong requests end with status 2
+// and a message on stderr.
 
 #include "fixture_ids.h"
+#include "golden_picture.h"
 #include "host_path.h"
 #include "live_capture.h"
 #include "live_fixture.h"
+#include "program_run.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
 
-constexpr DWORD kRunTimeoutMs = 60000;
 constexpr DWORD kNoWindowOrUsage = 2;
-
-struct ProgramRun {
-    DWORD exitCode;
-    std::string output;
-    std::string errors;
-};
-
-// Runs the program to its end, bounded; a program still running then is
-// ended and the test fails.
-ProgramRun RunProgram(const char* program, const std::wstring& arguments)
-{
-    ChildProcess process(HostPath(program), arguments);
-    EXPECT_TRUE(process.Started());
-    EXPECT_TRUE(process.WaitForExit(kRunTimeoutMs)) << "still running";
-    return {process.ExitCode(), process.Output(), process.Errors()};
-}
-
-std::wstring Hex(HWND window)
-{
-    wchar_t text[16];
-    std::swprintf(text, 16, L"0x%lX", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
-    return text;
-}
+constexpr DWORD kIncomplete = 3;
 
 // A file name of its own in the temporary folder, removed again with the object.
 class TemporaryFile {
@@ -102,28 +82,82 @@ TEST_F(QscapTest, LayoutOfTheDumpGivesTheCapturedBytes)
     ExpectLayoutOfDumpGivesTheSameBytes(L"--title \"Fixture: main メイン\"");
 }
 
-TEST(QscapErrors, NoSuchWindowGivesStatus2AndTheMessage)
+// The picture is the one the program shows; stderr says what it lacks.
+TEST_F(QscapTest, IncompleteCapturesWriteThePictureAndSayWhyWithStatus3)
 {
-    for (const wchar_t* target : {L"--title \"No window has this title\"", L"--class QsNoSuchClass", L"--hwnd 0x0"}) {
-        SCOPED_TRACE(std::string(target, target + std::char_traits<wchar_t>::length(target)));
-        const ProgramRun run = RunProgram(QS_QSCAP, target);
+    ASSERT_TRUE(Open(L"closing"));
+    const ProgramRun closed = RunProgram(QS_QSCAP, L"--hwnd " + Hex(window_));
+    EXPECT_EQ(closed.exitCode, kIncomplete);
+    EXPECT_EQ(closed.errors, "qscap: windows closed while they were read; the picture is cut short (windows: 1)\n");
+    EXPECT_TRUE(MatchesGolden("closing", closed.output));
+
+    ASSERT_TRUE(Open(L"lists --hang-after-ready"));
+    const ProgramRun hung = RunProgram(QS_QSCAP, L"--hwnd " + Hex(window_));
+    EXPECT_EQ(hung.exitCode, kIncomplete);
+    EXPECT_EQ(hung.errors,
+              "qscap: the window's program did not answer; its controls' contents are missing "
+              "(threads: 1, windows: 10)\n");
+    EXPECT_TRUE(MatchesGolden("lists-hung", hung.output));
+}
+
+TEST(QscapErrors, NoSuchWindowGivesStatus2AndTheMessageInTheTextsCodePage)
+{
+    struct Case {
+        const wchar_t* target;
+        const char* message;
+    };
+    const Case cases[] = {{L"--title \"No window has this title\"", "有効な画面ではありません。\n"},
+                          {L"--class QsNoSuchClass", "有効な画面ではありません。\n"},
+                          {L"--hwnd 0x0", "有効な画面ではありません。\n"},
+                          {L"--utf8 --hwnd 0x0", u8"有効な画面ではありません。\n"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.target, c.target + std::char_traits<wchar_t>::length(c.target)));
+        const ProgramRun run = RunProgram(QS_QSCAP, c.target);
         EXPECT_EQ(run.exitCode, kNoWindowOrUsage);
-        EXPECT_EQ(run.errors, "有効な画面ではありません。\n");
+        EXPECT_EQ(run.errors, c.message);
         EXPECT_EQ(run.output, "");
     }
 }
 
-TEST(QscapErrors, BadArgumentsGiveStatus2AndTheUsage)
+TEST(QscapErrors, BadArgumentsAreNamedWithStatus2)
 {
-    for (const wchar_t* arguments : {L"", L"--bogus", L"--title", L"--hwnd zz", L"--child 5", L"--point 1",
-                                     L"--hwnd 0x1 --option CutUnderLine=2", L"--hwnd 0x1 --option Nope=1",
-                                     L"--title a --hwnd 0x1", L"--hwnd 0x1 --child 1 --point 1,2"}) {
-        SCOPED_TRACE(std::string(arguments, arguments + std::char_traits<wchar_t>::length(arguments)));
-        const ProgramRun run = RunProgram(QS_QSCAP, arguments);
+    struct Case {
+        const wchar_t* arguments;
+        const char* fault;
+    };
+    const Case cases[] = {
+        {L"", "no window given: use --title, --class, --hwnd or --point"},
+        {L"--bogus --hwnd 0x1", "--bogus: no such argument"},
+        {L"--hwnd 0x1 --title", "--title: needs a value"},
+        {L"--hwnd 0x1 --child", "--child: needs a value"},
+        {L"--hwnd 0xZZ", "--hwnd 0xZZ: not a window handle in hexadecimal (0x0 to 0xFFFFFFFF)"},
+        {L"--hwnd 0x1 --child 70000", "--child 70000: not a control id (0 to 65535)"},
+        {L"--point 1", "--point 1: not a screen point X,Y"},
+        {L"--hwnd 0x1 --option CutUnderLine=2", "--option CutUnderLine=2: the value must be 0 or 1"},
+        {L"--hwnd 0x1 --option Foo=1",
+         "--option Foo=1: no such option; they are DelSpcLinFlg, DelSpcColFlg, CutUnderLine and NoMuitiLine"},
+        {L"--hwnd 0x1 --option Foo", "--option Foo: not NAME=0|1"},
+        {L"--hwnd 0x1 -o \"\"", "-o \"\": needs a file name"},
+        {L"--title a --hwnd 0x1", "--hwnd: cannot be used with --title or --class"},
+        {L"--child 5", "--child: needs its window: --title, --class or --hwnd"},
+        {L"--hwnd 0x1 --child 1 --point 1,2", "--child: cannot be used with --point"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.arguments, c.arguments + std::char_traits<wchar_t>::length(c.arguments)));
+        const ProgramRun run = RunProgram(QS_QSCAP, c.arguments);
         EXPECT_EQ(run.exitCode, kNoWindowOrUsage);
-        EXPECT_EQ(run.errors.rfind("usage: qscap", 0), 0u) << run.errors;
+        EXPECT_EQ(run.errors, "qscap: " + std::string(c.fault) + "\nsee qscap --help\n");
         EXPECT_EQ(run.output, "");
     }
+}
+
+TEST(QscapErrors, HelpPrintsTheUsageOnStdout)
+{
+    const ProgramRun run = RunProgram(QS_QSCAP, L"--hwnd 0xZZ --help");
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.output.rfind("usage: qscap", 0), 0u) << run.output;
+    EXPECT_NE(run.output.find("exit status"), std::string::npos);
+    EXPECT_EQ(run.errors, "");
 }
 
 }  // namespace

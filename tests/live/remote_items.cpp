@@ -9,30 +9,24 @@ namespace {
 constexpr UINT kAnswerTimeoutMs = 5000;
 
 // Mappings of the test's own, apart from those of the conversions it runs.
-constexpr ChannelBlock kTreeBlock = {"QsTestTree", kRemoteTextSize + sizeof(TVITEMA)};
-constexpr ChannelBlock kHeaderBlock = {"QsTestHeader", kRemoteTextSize + sizeof(HDITEMA)};
-constexpr ChannelBlock kCellBlock = {"QsTestCell", kRemoteTextSize + sizeof(LVITEMA)};
+constexpr ChannelBlock kTreeBlock = BlockFor("QsTestTree", kTreeItemLayouts);
+constexpr ChannelBlock kHeaderBlock = BlockFor("QsTestHeader", kHeaderItemLayouts);
+constexpr ChannelBlock kCellBlock = BlockFor("QsTestCell", kListItemLayouts);
+constexpr ChannelBlock kTabBlock = BlockFor("QsTestTab", kTabItemLayouts);
 
 HTREEITEM NextItem(HWND tree, UINT relation, HTREEITEM item)
 {
     return reinterpret_cast<HTREEITEM>(AskControl(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
-char* TextPointer(const RemoteBuffer& block)
-{
-    return reinterpret_cast<char*>(static_cast<uintptr_t>(block.TextAddress()));
-}
-
 // Brings the item's text, expanded state and children flag into the block.
 bool ReadTreeItem(RemoteBuffer& block, HWND tree, HTREEITEM item)
 {
-    TVITEMA& fields = block.Item<TVITEMA>();
-    fields = TVITEMA{};
-    fields.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN;
-    fields.hItem = item;
-    fields.stateMask = TVIS_EXPANDED;
-    fields.pszText = TextPointer(block);
-    fields.cchTextMax = kRemoteTextSize;
+    const TreeItemLayout& fields = kTreeItemLayouts.For(block.Bits());
+    block.Put(fields.mask, TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN);
+    block.Put(fields.hItem, reinterpret_cast<uintptr_t>(item));
+    block.Put(fields.stateMask, TVIS_EXPANDED);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(tree, TVM_GETITEMA, 0);
 }
 
@@ -46,29 +40,48 @@ int Depth(HWND tree, HTREEITEM item)
 
 TreeItemState StateOf(RemoteBuffer& block, HWND tree, HTREEITEM item)
 {
-    const TVITEMA& fields = block.Item<TVITEMA>();
-    return {block.Text(), (fields.state & TVIS_EXPANDED) != 0, fields.cChildren,
+    const TreeItemLayout& fields = kTreeItemLayouts.For(block.Bits());
+    return {block.Text(), (block.Get(fields.state) & TVIS_EXPANDED) != 0, static_cast<int32_t>(block.Get(fields.cChildren)),
             NextItem(tree, TVGN_NEXT, item) == nullptr, Depth(tree, item)};
 }
 
 std::string HeaderText(RemoteBuffer& block, HWND header, int column)
 {
-    HDITEMA& fields = block.Item<HDITEMA>();
-    fields = HDITEMA{};
-    fields.mask = HDI_TEXT;
-    fields.pszText = TextPointer(block);
-    fields.cchTextMax = kRemoteTextSize;
+    const HeaderItemLayout& fields = kHeaderItemLayouts.For(block.Bits());
+    block.Put(fields.mask, HDI_TEXT);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(header, HDM_GETITEMA, column) ? block.Text() : std::string();
 }
 
 std::string CellText(RemoteBuffer& block, HWND list, int row, int column)
 {
-    LVITEMA& fields = block.Item<LVITEMA>();
-    fields = LVITEMA{};
-    fields.iSubItem = column;
-    fields.pszText = TextPointer(block);
-    fields.cchTextMax = kRemoteTextSize;
+    const ListItemLayout& fields = kListItemLayouts.For(block.Bits());
+    block.Put(fields.iSubItem, static_cast<uint32_t>(column));
+    block.PointAtText(fields.pszText, fields.cchTextMax);
     return block.Exchange(list, LVM_GETITEMTEXTA, row) ? block.Text() : std::string();
+}
+
+std::string TabCaption(RemoteBuffer& block, HWND tabs, int index)
+{
+    const TabItemLayout& fields = kTabItemLayouts.For(block.Bits());
+    block.Put(fields.mask, TCIF_TEXT);
+    block.PointAtText(fields.pszText, fields.cchTextMax);
+    return block.Exchange(tabs, TCM_GETITEMA, index) ? block.Text() : std::string();
+}
+
+// The texts of the control's items by index, as many as `countMessage`
+// says, each read by `read`; empty if the channel cannot be opened.
+std::vector<std::string> EveryItemText(HWND control, const ChannelBlock& block, UINT countMessage,
+                                       std::string (*read)(RemoteBuffer&, HWND, int))
+{
+    RemoteChannel channel;
+    if (!channel.Open(control, {block}))
+        return {};
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(AskControl(control, countMessage, 0, 0));
+    for (int index = 0; index < count; ++index)
+        texts.push_back(read(channel.Buffer(0), control, index));
+    return texts;
 }
 
 HWND HeaderOf(HWND list)
@@ -120,14 +133,7 @@ HTREEITEM FindTreeChild(HWND tree, HTREEITEM parent, const std::string& text)
 std::vector<std::string> HeaderTexts(HWND list)
 {
     HWND header = HeaderOf(list);
-    RemoteChannel channel;
-    if (!header || !channel.Open(header, {kHeaderBlock}))
-        return {};
-    std::vector<std::string> texts;
-    const int columns = static_cast<int>(AskControl(header, HDM_GETITEMCOUNT, 0, 0));
-    for (int column = 0; column < columns; ++column)
-        texts.push_back(HeaderText(channel.Buffer(0), header, column));
-    return texts;
+    return header ? EveryItemText(header, kHeaderBlock, HDM_GETITEMCOUNT, HeaderText) : std::vector<std::string>();
 }
 
 std::vector<std::string> ListCellTexts(HWND list)
@@ -144,4 +150,9 @@ std::vector<std::string> ListCellTexts(HWND list)
             texts.push_back(CellText(channel.Buffer(0), list, row, column));
     }
     return texts;
+}
+
+std::vector<std::string> TabCaptions(HWND tabs)
+{
+    return EveryItemText(tabs, kTabBlock, TCM_GETITEMCOUNT, TabCaption);
 }

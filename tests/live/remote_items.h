@@ -1,5 +1,5 @@
 // What a test reads from the item controls of another process (tree views,
-// list views and their headers) through the capture's own remote channel,
+// list views and their headers, tab controls) through the capture's own remote channel,
 // to hold a picture against what the control itself says.
 #pragma once
 
@@ -35,3 +35,6 @@ std::vector<std::string> HeaderTexts(HWND list);
 
 // The texts of every cell, row by row, column by column.
 std::vector<std::string> ListCellTexts(HWND list);
+
+// The tab control's captions, left to right.
+std::vector<std::string> TabCaptions(HWND tabs);

@@ -1,0 +1,157 @@
+// The finder gesture with real mouse input: what is marked and converted
+// for where the pointer is let go, and what converts nothing.
+
+#include "fixture_ids.h"
+#include "gui_test.h"
+#include "wait_until.h"
+
+namespace {
+
+class FinderTest : public GuiTest {
+protected:
+    // The main frame beside a fixture window, both shown.
+    HWND OpenBesideProgram(const std::wstring& fixture)
+    {
+        SeedPlacementBesideFixtures();
+        HWND window = OpenFixture(fixture);
+        return window && StartProgram() ? window : nullptr;
+    }
+
+    void ExpectNothingConverted() const
+    {
+        EXPECT_TRUE(program_->Documents().empty());
+        EXPECT_FALSE(program_->MessageBox()) << Utf8(MessageBoxText(program_->MessageBox()));
+        EXPECT_EQ(WindowText(program_->Frame()), "Quillscape");
+    }
+};
+
+bool EndsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+TEST_F(FinderTest, PressAndReleaseOnTheImageConvertsNothing)
+{
+    ASSERT_TRUE(StartProgram());
+    ASSERT_TRUE(PressFinder());
+    ASSERT_TRUE(input_.MoveTo(Moved(CentreOf(program_->FinderImage()), 4, 3)));
+    ASSERT_TRUE(ReleaseAndWaitForRest());
+    EXPECT_FALSE(IsIconic(program_->Frame()));
+    ExpectNothingConverted();
+}
+
+TEST_F(FinderTest, ReleaseOverTheOwnBarConvertsNothing)
+{
+    ASSERT_TRUE(StartProgram());
+    RECT bar;
+    GetWindowRect(GetParent(program_->FinderImage()), &bar);
+    ASSERT_TRUE(PressFinder());
+    // One move: it picks the bar while the frame is still there, and minimises the frame.
+    ASSERT_TRUE(input_.MoveTo({bar.right - 20, (bar.top + bar.bottom) / 2}));
+    ASSERT_TRUE(WaitUntil([this] { return IsIconic(program_->Frame()) != FALSE; }));
+    ASSERT_TRUE(ReleaseAndWaitForRest());
+    // Nothing restores a frame that marked nothing.
+    EXPECT_TRUE(IsIconic(program_->Frame()));
+    ExpectNothingConverted();
+}
+
+TEST_F(FinderTest, TopLevelWindowIsConvertedWholeAndAControlAlone)
+{
+    HWND dialog = OpenBesideProgram(L"buttons");
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(ConvertAt(OnCaption(dialog)));
+    EXPECT_FALSE(IsIconic(program_->Frame()));
+    EXPECT_NE(program_->FinderBitmap(), liftedImage_);
+    {
+        SCOPED_TRACE("the dialog");
+        const QscapConversion whole = ExpectActiveDocumentIsConversionOf(dialog);
+        EXPECT_EQ(whole.title, WindowText(dialog));
+        // The picture is wider and higher than the main frame has room for.
+        const SIZE wanted = PictureFrameSize(whole.outputCols, whole.outputRows);
+        const SIZE room = ChildFrameRoom(program_->Frame());
+        EXPECT_GT(wanted.cx, room.cx);
+        EXPECT_GT(wanted.cy, room.cy);
+    }
+
+    // A check box inside a group box: the smaller of the two under the pointer.
+    HWND check = GetDlgItem(dialog, IDC_CHECK_JAPANESE);
+    RECT group;
+    GetWindowRect(GetDlgItem(dialog, IDC_GROUP_CHECKS), &group);
+    ASSERT_TRUE(PtInRect(&group, CentreOf(check)));
+    ASSERT_TRUE(ConvertAt(CentreOf(check)));
+    {
+        SCOPED_TRACE("the check box");
+        const QscapConversion alone = ExpectActiveDocumentIsConversionOf(check);
+        // Titled after the check box's line: its mark and its caption.
+        EXPECT_TRUE(EndsWith(alone.title, "保存する")) << Utf8(alone.title);
+        const SIZE wanted = PictureFrameSize(alone.outputCols, alone.outputRows);
+        const SIZE room = ChildFrameRoom(program_->Frame());
+        EXPECT_LT(wanted.cx, room.cx);
+        EXPECT_LT(wanted.cy, room.cy);
+    }
+    EXPECT_EQ(program_->Documents().size(), 2u);
+}
+
+TEST_F(FinderTest, MovesWithinATargetAndOnToAnotherConvertTheLast)
+{
+    HWND dialog = OpenBesideProgram(L"buttons");
+    ASSERT_TRUE(dialog);
+    const POINT first = CentreOf(GetDlgItem(dialog, IDC_CHECK_OFF));
+    const POINT last = CentreOf(GetDlgItem(dialog, IDC_RADIO_B));
+    ASSERT_TRUE(PressFinder());
+    ASSERT_TRUE(DragFinderTo(first));
+    ASSERT_TRUE(input_.Glide(first, Moved(first, 60, 4), 4));
+    ASSERT_TRUE(input_.Glide(Moved(first, 60, 4), last, 8));
+    ASSERT_TRUE(ReleaseAndWaitForDocuments(1));
+    const std::string title = ExpectActiveDocumentIsConversionOf(GetDlgItem(dialog, IDC_RADIO_B)).title;
+    EXPECT_TRUE(EndsWith(title, "Radio B")) << Utf8(title);
+}
+
+TEST_F(FinderTest, ShiftOrCtrlHeldFreezesTheMarkUntilLetGo)
+{
+    HWND dialog = OpenBesideProgram(L"buttons");
+    ASSERT_TRUE(dialog);
+    HWND marked = GetDlgItem(dialog, IDC_CHECK_OFF);
+    HWND other = GetDlgItem(dialog, IDC_PUSH_CANCEL);
+    size_t documents = 0;
+    // Held to the release: the window marked before the key went down.
+    for (const char* key : {"shift", "ctrl"}) {
+        SCOPED_TRACE(key);
+        ASSERT_TRUE(PressFinder());
+        ASSERT_TRUE(DragFinderTo(CentreOf(marked)));
+        ASSERT_TRUE(input_.KeyDown(key));
+        ASSERT_TRUE(input_.Glide(CentreOf(marked), CentreOf(other), 8));
+        ASSERT_TRUE(ReleaseAndWaitForDocuments(++documents));
+        ASSERT_TRUE(input_.KeyUp(key));
+        const std::string title = ExpectActiveDocumentIsConversionOf(marked).title;
+        EXPECT_TRUE(EndsWith(title, "Unchecked")) << Utf8(title);
+    }
+    // Let go before the last move: that move marks again.
+    ASSERT_TRUE(PressFinder());
+    ASSERT_TRUE(DragFinderTo(CentreOf(marked)));
+    ASSERT_TRUE(input_.KeyDown("shift"));
+    ASSERT_TRUE(input_.Glide(CentreOf(marked), CentreOf(other), 8));
+    ASSERT_TRUE(input_.KeyUp("shift"));
+    ASSERT_TRUE(input_.MoveTo(Moved(CentreOf(other), 2, 1)));
+    ASSERT_TRUE(ReleaseAndWaitForDocuments(++documents));
+    EXPECT_EQ(ExpectActiveDocumentIsConversionOf(other).title, "Cancel");
+}
+
+TEST_F(FinderTest, DisabledButtonAndPlainLabelAreFound)
+{
+    HWND dialog = OpenBesideProgram(L"drop");
+    ASSERT_TRUE(dialog);
+    size_t documents = 0;
+    // The system skips disabled windows. Wine hit-tests only windows of the
+    // asking thread, so the label's transparency shows only in its own process.
+    ASSERT_EQ(WindowFromPoint(CentreOf(GetDlgItem(dialog, IDC_DROP_DISABLED))), dialog);
+    for (int id : {IDC_DROP_DISABLED, IDC_DROP_LABEL}) {
+        SCOPED_TRACE(id);
+        HWND control = GetDlgItem(dialog, id);
+        ASSERT_TRUE(ConvertAt(CentreOf(control)));
+        EXPECT_EQ(program_->Documents().size(), ++documents);
+        EXPECT_EQ(ExpectActiveDocumentIsConversionOf(control).title, WindowText(control));
+    }
+}
+
+}  // namespace

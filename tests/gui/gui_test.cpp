@@ -1,0 +1,220 @@
+#include "gui_test.h"
+
+#include "host_path.h"
+#include "wait_until.h"
+
+#include <algorithm>
+
+namespace {
+
+const wchar_t kProfileKey[] = L"Software\\Quon";
+const wchar_t kSettingsKey[] = L"Software\\Quon\\Quillscape\\Settei";
+constexpr int kGlideSteps = 8;
+constexpr LONG kPressOffset = 8;
+constexpr LONG kLastStep = 2;
+
+bool StartsWith(const std::string& text, const std::string& head)
+{
+    return text.compare(0, head.size(), head) == 0;
+}
+
+size_t LineCount(const std::string& text)
+{
+    size_t lines = 0;
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++lines;
+    return lines;
+}
+
+// What tells where a gesture stopped, for failure messages.
+std::string FinderState(const QuillscapeProcess& program, HANDLE liftedImage)
+{
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(program.Frame(), nullptr), &thread);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return std::string("frame ") + (IsIconic(program.Frame()) ? "minimised" : "shown") + ", mouse " +
+           (thread.hwndCapture == program.Frame() ? "captured" : "free") + ", tool " +
+           (program.FinderBitmap() == liftedImage ? "lifted" : "at rest") + ", pointer at " +
+           std::to_string(cursor.x) + "," + std::to_string(cursor.y);
+}
+
+}  // namespace
+
+void GuiTest::SetUp()
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+}
+
+void GuiTest::SeedSetting(const char* key, DWORD value)
+{
+    HKEY settings = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &settings, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExA(settings, key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value),
+              ERROR_SUCCESS);
+    RegCloseKey(settings);
+}
+
+std::optional<DWORD> GuiTest::Setting(const char* key)
+{
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    DWORD type = 0;
+    HKEY settings = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &settings) != ERROR_SUCCESS)
+        return std::nullopt;
+    const LONG read = RegQueryValueExA(settings, key, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(settings);
+    if (read != ERROR_SUCCESS || type != REG_DWORD)
+        return std::nullopt;
+    return value;
+}
+
+void GuiTest::SeedPlacementBesideFixtures()
+{
+    SeedSetting("Left", 660);
+    SeedSetting("top", 40);
+    SeedSetting("Right", 1060);
+    SeedSetting("Bottom", 340);
+}
+
+bool GuiTest::StartProgram(const std::wstring& arguments)
+{
+    program_ = std::make_unique<QuillscapeProcess>(arguments);
+    return program_->WaitUntilShown();
+}
+
+HWND GuiTest::OpenFixture(const std::wstring& name)
+{
+    fixtures_.push_back(std::make_unique<FixtureProcess>(HostPath(QS_QSFIXTURE), name));
+    std::string line;
+    HWND window = fixtures_.back()->WaitUntilReady(&line);
+    EXPECT_TRUE(IsWindow(window)) << "no fixture window, it said \"" << line << "\"";
+    return IsWindow(window) ? window : nullptr;
+}
+
+bool GuiTest::PressFinder()
+{
+    const HANDLE resting = program_->FinderBitmap();
+    // Two presses in a row never come close enough to be a double click,
+    // which the image takes for no press.
+    const LONG side = (++presses_ % 2 == 0) ? 1 : -1;
+    pressedAt_ = Moved(CentreOf(program_->FinderImage()), side * kPressOffset, 0);
+    if (!input_.MoveTo(pressedAt_) || !input_.Press())
+        return false;
+    const bool lifted = WaitUntil([this, resting] { return program_->FinderBitmap() != resting; });
+    EXPECT_TRUE(lifted) << "the finder image did not change";
+    liftedImage_ = program_->FinderBitmap();
+    return lifted;
+}
+
+bool GuiTest::DragFinderTo(POINT point)
+{
+    // Moves that Wine delivers at once may come as one, read while the
+    // frame still stands: it marks nothing (it picks the frame itself, or,
+    // left of or above the frame, a point that the halves read unsigned put
+    // off the screen). As for a hand, the next move after the minimising marks.
+    if (!input_.Glide(pressedAt_, Moved(point, -kLastStep, -kLastStep), kGlideSteps))
+        return false;
+    const bool minimised = WaitUntil([this] { return IsIconic(program_->Frame()) != FALSE; });
+    EXPECT_TRUE(minimised) << "the main frame was not minimised; " << FinderState(*program_, liftedImage_);
+    return minimised && input_.MoveTo(point);
+}
+
+bool GuiTest::ReleaseAndWaitForDocuments(size_t documents)
+{
+    if (!input_.Release())
+        return false;
+    // A new document is titled QSC<n> until the conversion gives it its own title.
+    const bool converted = WaitUntil([this, documents] {
+        return program_->Documents().size() == documents &&
+               !StartsWith(WindowText(program_->ActiveDocument()), "QSC") && program_->Answers();
+    });
+    EXPECT_TRUE(converted) << program_->Documents().size() << " documents instead of " << documents
+                           << ", the active one titled \"" << Utf8(WindowText(program_->ActiveDocument())) << "\"; "
+                           << FinderState(*program_, liftedImage_);
+    return converted;
+}
+
+bool GuiTest::ReleaseAndWaitForRest()
+{
+    if (!input_.Release())
+        return false;
+    // The image is set back first of all; the next message is taken only
+    // once the release has been handled.
+    const bool rest = WaitUntil([this] { return program_->FinderBitmap() != liftedImage_; }) && program_->Answers();
+    EXPECT_TRUE(rest) << "the finder image did not come back";
+    return rest;
+}
+
+bool GuiTest::ConvertAt(POINT point)
+{
+    const size_t documents = program_->Documents().size();
+    return PressFinder() && DragFinderTo(point) && ReleaseAndWaitForDocuments(documents + 1);
+}
+
+QscapConversion GuiTest::ExpectActiveDocumentIsConversionOf(HWND target)
+{
+    QscapConversion expected;
+    if (!ConvertWithQscap(target, &expected))
+        return expected;
+    HWND child = program_->ActiveDocument();
+    const std::string text = ViewText(ViewOf(child));
+    EXPECT_TRUE(text == expected.text) << "the document:\n" << Utf8(text) << "qscap:\n" << Utf8(expected.text);
+    EXPECT_EQ(Utf8(WindowText(child)), Utf8(expected.title));
+    EXPECT_EQ(Utf8(WindowText(program_->Frame())), Utf8("Quillscape - " + expected.title));
+
+    EXPECT_EQ(static_cast<size_t>(expected.outputRows), LineCount(expected.text));
+    const SIZE wanted = PictureFrameSize(expected.outputCols, expected.outputRows);
+    const SIZE room = ChildFrameRoom(program_->Frame());
+    RECT frame;
+    GetWindowRect(child, &frame);
+    EXPECT_EQ(frame.right - frame.left, std::min(wanted.cx, room.cx)) << expected.outputCols << " columns";
+    EXPECT_EQ(frame.bottom - frame.top, std::min(wanted.cy, room.cy)) << expected.outputRows << " rows";
+    return expected;
+}
+
+POINT CentreOf(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+POINT OnCaption(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {rect.left + 60, rect.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+}
+
+POINT Moved(POINT point, LONG dx, LONG dy)
+{
+    return {point.x + dx, point.y + dy};
+}
+
+SIZE PictureFrameSize(int cols, int rows)
+{
+    return {cols * 6 + 2 * GetSystemMetrics(SM_CXDLGFRAME) + 50,
+            rows * 12 + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYDLGFRAME) + 50};
+}
+
+SIZE ChildFrameRoom(HWND mainFrame)
+{
+    RECT client{};
+    GetClientRect(mainFrame, &client);
+    return {client.right, client.bottom - 64};
+}
+
+std::string Utf8(const std::string& cp932)
+{
+    const int wideSize = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(wideSize), L'\0');
+    MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), &wide[0], wideSize);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}

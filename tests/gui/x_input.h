@@ -1,0 +1,47 @@
+// Real pointer and keyboard input on the X display that the test runs on,
+// given by xdotool as a user's hand would give it. Wine starts Unix programs
+// but hands back no handle to wait on, so each step runs through /bin/sh,
+// which writes xdotool's exit status into a file of its own once xdotool has
+// ended; the step waits, bounded, for that file. Steps therefore run one
+// after another and each has ended when the next starts.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class XInput {
+public:
+    // Bound for one step on a busy machine.
+    static constexpr DWORD kStepTimeoutMs = 60000;
+
+    XInput();
+    // Lets go of a button or key that a failed test left held down, so that
+    // the next test starts from a hand off the mouse and keyboard.
+    ~XInput();
+    XInput(const XInput&) = delete;
+    XInput& operator=(const XInput&) = delete;
+
+    // Runs xdotool with these arguments (one or more of its commands, e.g.
+    // "mousemove 10 20 mousedown 1"); false, with a test failure naming the
+    // step and what xdotool said, if it fails or does not end in time.
+    [[nodiscard]] bool Run(const std::string& commands);
+
+    [[nodiscard]] bool MoveTo(POINT point);
+    // Moves from `from` to `to` in `steps` even steps, as a hand drags.
+    [[nodiscard]] bool Glide(POINT from, POINT to, int steps);
+    [[nodiscard]] bool Press();
+    [[nodiscard]] bool Release();
+    // `key` is an X key name: shift, ctrl, x, ...
+    [[nodiscard]] bool KeyDown(const std::string& key);
+    [[nodiscard]] bool KeyUp(const std::string& key);
+    [[nodiscard]] bool Tap(const std::string& key);
+
+private:
+    std::wstring folder_;      // ours, for the status files
+    std::string unixFolder_;   // the same folder as the shell names it
+    int step_ = 0;
+    bool buttonDown_ = false;
+    std::vector<std::string> keysDown_;
+};

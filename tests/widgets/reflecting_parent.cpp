@@ -1,0 +1,40 @@
+#include "reflecting_parent.h"
+
+#include "reflected_messages.h"
+
+namespace {
+
+const char kClassName[] = "QsReflectingParent";
+
+}  // namespace
+
+ReflectingParent::ReflectingParent(COLORREF background) : background_(CreateSolidBrush(background)) {}
+
+HWND ReflectingParent::CreateTopLevel(const char* title, const RECT& client, DWORD style)
+{
+    RegisterClassFor(kClassName, 0, nullptr, LoadCursorA(nullptr, IDC_ARROW), nullptr);
+    RECT outer = client;
+    AdjustWindowRectEx(&outer, style, FALSE, 0);
+    return Create(kClassName, title, style, 0, outer, nullptr, nullptr);
+}
+
+HWND ReflectingParent::AddControl(const char* className, int id, DWORD style, const char* text, const RECT& rect)
+{
+    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, Handle(),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+}
+
+LRESULT ReflectingParent::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (ReflectToControl(message, wParam, lParam, &result))
+        return result;
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
+        return 1;
+    }
+    return Window::WndProc(message, wParam, lParam);
+}
