@@ -29,8 +29,6 @@ public:
     UINT PageCount() const;  // at least one, also for an empty text
     int LinesPerPage() const { return linesPerPage_; }
     int Columns() const { return columns_; }
-    int LineHeight() const { return lineHeight_; }
-    int CellWidth() const { return cellWidth_; }
     // The lines of `page` (from 1) as they are printed.
     std::vector<std::string> LinesOf(UINT page) const;
 
