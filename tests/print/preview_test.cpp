@@ -6,8 +6,8 @@
 
 #include "application.h"
 #include "dialog_answer.h"
+#include "dib_surface.h"
 #include "edit_view.h"
-#include "guards.h"
 #include "mdi_child.h"
 #include "mdi_frame.h"
 #include "print_preview.h"
@@ -120,26 +120,19 @@ std::vector<InkBand> InkBands(const GreyImage& image)
 // The preview's drawing of `page` into a memory bitmap of `width` x `height`.
 GreyImage PreviewPicture(PrintPreview& preview, UINT page, int width, int height)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    OwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-    {
-        SelectedObject selected(dc.Get(), bitmap.Get());
-        preview.DrawPage(dc.Get(), RECT{0, 0, width, height}, page);
-        GdiFlush();
-    }
+    DibSurface surface(width, height);
+    preview.DrawPage(surface.Dc(), RECT{0, 0, width, height}, page);
+    GdiFlush();
     GreyImage image;
     image.width = width;
     image.height = height;
-    const auto* pixels = static_cast<const unsigned char*>(bits);
-    for (int i = 0; i < width * height; ++i)
-        image.pixels.push_back(static_cast<unsigned char>((pixels[4 * i] + pixels[4 * i + 1] + pixels[4 * i + 2]) / 3));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF colour = surface.Pixel(x, y);
+            image.pixels.push_back(
+                static_cast<unsigned char>((GetRValue(colour) + GetGValue(colour) + GetBValue(colour)) / 3));
+        }
+    }
     return image;
 }
 
