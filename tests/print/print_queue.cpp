@@ -117,6 +117,8 @@ bool RunUnix(const std::string& command, std::string* output)
         Sleep(kPollMs);
     if (output)
         *output = FileText(outputPath);
+    DeleteFileA(WindowsPath(outputPath).c_str());
+    DeleteFileA(WindowsPath(statusPath).c_str());
     return status == "0\n";
 }
 
