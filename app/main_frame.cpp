@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "capture_state.h"
+#include "options_dialog.h"
 #include "pick_window.h"
 #include "remote_buffer.h"
 #include "resource.h"
@@ -167,19 +168,44 @@ void CMainFrame::ReleaseFinder()
     ConvertWindow();
 }
 
+// The help message of a top-level frame: the help, then, with no Shift,
+// Ctrl or Alt held, the main window's help command as well.
+void CMainFrame::OnHelpMessage()
+{
+    ShowHelp();
+    if (GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0)
+        SendMessageA(Application::Current()->MainFrame()->Handle(), WM_COMMAND, kCommandHelp, 0);
+}
+
 bool CMainFrame::QueryCommand(UINT id, CommandState* state)
 {
-    if (id == IDC_FINDER_IMAGE)
+    switch (id) {
+    case IDC_FINDER_IMAGE:
+    case ID_OPTIONS:
+    case kCommandHelp:
+    case kCommandContextHelp:
         return true;
+    }
     return MdiFrameWindow::QueryCommand(id, state);
 }
 
 void CMainFrame::ExecuteCommand(UINT id)
 {
-    if (id == IDC_FINDER_IMAGE)
+    switch (id) {
+    case IDC_FINDER_IMAGE:
         StartFinder();
-    else
+        break;
+    case ID_OPTIONS:
+        COptionDlg(Handle()).DoModal();
+        break;
+    // No topic belongs to a single control: the help opens at its contents.
+    case kCommandHelp:
+    case kCommandContextHelp:
+        ShowHelp();
+        break;
+    default:
         MdiFrameWindow::ExecuteCommand(id);
+    }
 }
 
 LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -204,6 +230,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnShowWindow(wParam != 0);
         return result;
     }
+    case WM_HELP:
+        OnHelpMessage();
+        return TRUE;
     case WM_SETCURSOR:
         // The wait cursor stays while a conversion pumps messages.
         if (converting_) {

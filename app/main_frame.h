@@ -4,6 +4,7 @@
 
 #include "finder_bar.h"
 #include "guards.h"
+#include "help.h"
 #include "layout.h"
 #include "mdi_frame.h"
 #include "status_bar.h"
@@ -13,6 +14,9 @@
 // The window the finder marks; none while nothing is marked. The
 // conversion reads it and sets it back to none.
 extern HWND DropTarget;
+
+constexpr UINT kCommandContextHelp = 0xE145;  // 57669
+constexpr UINT kCommandHelp = 0xE146;         // 57670
 
 class CMainFrame : public MdiFrameWindow {
 public:
@@ -46,10 +50,12 @@ private:
     void ReleaseFinder();
     void SetFinderImage(HBITMAP image) const;
     void OnShowWindow(bool shown);
+    void OnHelpMessage();
 
     OwnedBitmap m_bmpFinderFull;
     OwnedBitmap m_bmpFinderEmpty;
     CFinderBar m_wndFinderBar;
     StatusBar m_wndStatusBar;
     bool converting_ = false;
+    HelpSession m_help;
 };

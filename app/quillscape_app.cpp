@@ -1,5 +1,6 @@
 #include "quillscape_app.h"
 
+#include "about_dialog.h"
 #include "child_frame.h"
 #include "doc_template.h"
 #include "quillscape_doc.h"
@@ -14,10 +15,6 @@ namespace {
 
 constexpr DWORD kMainFrameStyle = 0x00CF8000;  // WS_OVERLAPPEDWINDOW and the framework's add-title flag
 constexpr int kRecentFileCount = 4;
-
-// Commands that come with later parts of the program: the options, help
-// and the about box stay disabled until then.
-constexpr UINT kNotYetCommands[] = {ID_OPTIONS, 57664, 57669, 57670};
 
 }  // namespace
 
@@ -65,11 +62,13 @@ int CQuillscapeApp::ExitInstance()
 
 bool CQuillscapeApp::QueryCommand(UINT id, CommandState* state)
 {
-    for (UINT later : kNotYetCommands) {
-        if (id == later) {
-            state->enabled = false;
-            return true;
-        }
-    }
-    return Application::QueryCommand(id, state);
+    return id == kCommandAbout || Application::QueryCommand(id, state);
+}
+
+void CQuillscapeApp::ExecuteCommand(UINT id)
+{
+    if (id == kCommandAbout)
+        CAboutDlg(mainFrame_ ? mainFrame_->Handle() : nullptr).DoModal();
+    else
+        Application::ExecuteCommand(id);
 }

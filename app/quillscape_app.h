@@ -6,12 +6,15 @@
 
 #include <memory>
 
+constexpr UINT kCommandAbout = 0xE140;  // 57664
+
 class CQuillscapeApp : public Application {
 public:
     bool InitInstance() override;
     int ExitInstance() override;
 
     bool QueryCommand(UINT id, CommandState* state) override;
+    void ExecuteCommand(UINT id) override;
 
 private:
     std::unique_ptr<CMainFrame> mainFrame_;

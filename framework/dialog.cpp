@@ -1,5 +1,7 @@
 #include "dialog.h"
 
+#include "window.h"
+
 void DataExchange::Check(int id, int32_t& value) const
 {
     if (saving_)
@@ -20,6 +22,12 @@ void DataExchange::Text(int id, std::string& value) const
     const int copied = GetWindowTextA(control, &text[0], length + 1);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     value = std::move(text);
+}
+
+void DataExchange::Control(int id, Window& control) const
+{
+    if (!saving_ && !control.Handle())
+        control.Subclass(GetDlgItem(dialog_, id));
 }
 
 INT_PTR ModalDialog::DoModal()

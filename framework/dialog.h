@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+class Window;
+
 // One direction of data exchange: into the controls, or out of them.
 class DataExchange {
 public:
@@ -16,6 +18,8 @@ public:
     // A check box: ticked only for exactly 1; stores 1 or 0.
     void Check(int id, int32_t& value) const;
     void Text(int id, std::string& value) const;
+    // Binds control `id` to `control` when the controls are filled, once.
+    void Control(int id, Window& control) const;
 
 private:
     HWND dialog_;

@@ -6,6 +6,9 @@
 #define IDR_MAINFRAME 128
 #define IDR_QSCTYPE 129
 
+#define IDD_ABOUTBOX 100
+#define IDD_OPTIONS 133
+
 #define IDD_FINDER_BAR 128
 #define IDB_FINDER_FULL 130
 #define IDB_FINDER_EMPTY 131
@@ -23,6 +26,16 @@
 
 // Controls of the finder bar.
 #define IDC_FINDER_IMAGE 1002
+
+// Controls of the options dialog, one for each option flag.
+#define IDC_DEL_SPACE_LINES 1009
+#define IDC_DEL_SPACE_COLUMNS 1010
+#define IDC_CUT_UNDERLINE 1011
+#define IDC_NO_MULTI_LINE 1012
+
+// Controls of the about box.
+#define IDC_PRODUCT_LINK 1014
+#define IDC_VERSION_LINE 1015
 
 // Commands of our own.
 #define ID_OPTIONS 32771

@@ -1,0 +1,60 @@
+#include "about_dialog.h"
+
+#include "help.h"
+#include "resource.h"
+
+#include <cstdio>
+
+const char kProductPageAddress[] = "http://quon.example";
+
+namespace {
+
+// The same numbers as the file version of the version resource.
+constexpr int kVersionMajor = 2;
+constexpr int kVersionMinor = 0;
+constexpr int kVersionPatch = 2;
+
+constexpr COLORREF kLinkColour = RGB(0, 102, 204);
+
+}  // namespace
+
+std::string VersionLine()
+{
+    char line[64];
+    std::snprintf(line, sizeof line, "Quillscape Version %d.%d.%d", kVersionMajor, kVersionMinor, kVersionPatch);
+    return line;
+}
+
+CAboutDlg::CAboutDlg(HWND parent) : ModalDialog(IDD_ABOUTBOX, parent) {}
+
+void CAboutDlg::DoDataExchange(DataExchange& exchange)
+{
+    exchange.Control(IDC_PRODUCT_LINK, m_link);
+}
+
+bool CAboutDlg::OnInitDialog()
+{
+    ModalDialog::OnInitDialog();
+    SetDlgItemTextA(Handle(), IDC_VERSION_LINE, VersionLine().c_str());
+    SetDlgItemTextA(Handle(), IDC_PRODUCT_LINK, kProductPageAddress);
+    m_link.SetTarget(kProductPageAddress)
+        .SetLinkMode(true)
+        .SetTextColor(kLinkColour)
+        .SetUnderline(true)
+        .SetLinkCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_CURSOR)));
+    return true;
+}
+
+INT_PTR CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_HELP:
+        ShowHelp();
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == m_link.Handle())
+            return reinterpret_cast<INT_PTR>(m_link.OnCtlColor(reinterpret_cast<HDC>(wParam), CTLCOLOR_STATIC));
+        break;
+    }
+    return ModalDialog::OnMessage(message, wParam, lParam);
+}

@@ -1,0 +1,56 @@
+// The program's help: the compiled HTML help file beside the program, shown
+// by the system's HTML help component.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+extern const char kHelpFileName[];       // "Quillscape.chm"
+extern const char kOptionsHelpTopic[];   // "::/オプション画面.htm"
+
+// The HtmlHelpA entry of the HTML help control library, loaded on first use
+// from the location registered under `classKey` (below HKEY_CLASSES_ROOT),
+// else by `fallbackName`. Without the library or its entry every call does
+// nothing and returns null, and no later call tries to load it again.
+class HtmlHelpLibrary {
+public:
+    HtmlHelpLibrary(std::string classKey, std::string fallbackName);
+
+    HWND Call(HWND caller, const char* file, UINT command, DWORD_PTR data);
+
+private:
+    using Entry = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+    void Load();
+    std::string RegisteredPath() const;
+
+    std::string classKey_;
+    std::string fallbackName_;
+    bool tried_ = false;
+    Entry entry_ = nullptr;
+};
+
+// The system's library, found through its class id.
+HtmlHelpLibrary& SystemHtmlHelp();
+
+// The help file in the program's folder, so that help does not depend on
+// the current directory.
+std::string HelpFilePath();
+
+// Opens the help viewer with its contents, at `topic` ("::/name.htm") when
+// one is given; the viewer belongs to no window.
+HWND ShowHelp(const char* topic = "");
+
+// The HTML help system from its initialisation to its shutdown; closing
+// ends every help window first.
+class HelpSession {
+public:
+    HelpSession();
+    ~HelpSession();
+    HelpSession(const HelpSession&) = delete;
+    HelpSession& operator=(const HelpSession&) = delete;
+
+private:
+    DWORD_PTR cookie_ = 0;
+};

@@ -1,0 +1,103 @@
+#include "hyperlink.h"
+
+#include <shellapi.h>
+
+namespace {
+
+LOGFONTA UnderlinedGuiFont()
+{
+    LOGFONTA font{};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    font.lfUnderline = TRUE;
+    return font;
+}
+
+}  // namespace
+
+CHyperLink::CHyperLink()
+    : m_textColor(GetSysColor(COLOR_WINDOWTEXT)),
+      m_backBrush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE))),
+      m_logFont(UnderlinedGuiFont()),
+      m_font(CreateFontIndirectA(&m_logFont))
+{
+}
+
+CHyperLink& CHyperLink::SetTarget(const std::string& target)
+{
+    m_target = target;
+    return *this;
+}
+
+CHyperLink& CHyperLink::SetLinkMode(bool on)
+{
+    const LONG style = GetWindowLongA(Handle(), GWL_STYLE);
+    SetWindowLongA(Handle(), GWL_STYLE, on ? style | SS_NOTIFY : style & ~SS_NOTIFY);
+    return *this;
+}
+
+CHyperLink& CHyperLink::SetTextColor(COLORREF colour)
+{
+    m_textColor = colour;
+    Redraw();
+    return *this;
+}
+
+CHyperLink& CHyperLink::SetUnderline(bool on)
+{
+    m_logFont.lfUnderline = on ? TRUE : FALSE;
+    m_font.Reset(CreateFontIndirectA(&m_logFont));
+    Redraw();
+    return *this;
+}
+
+CHyperLink& CHyperLink::SetLinkCursor(HCURSOR cursor)
+{
+    m_cursor = cursor;
+    return *this;
+}
+
+void CHyperLink::Redraw() const
+{
+    if (Handle())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+HBRUSH CHyperLink::OnCtlColor(HDC dc, UINT type) const
+{
+    if (type == CTLCOLOR_STATIC) {
+        SelectObject(dc, m_font.Get());
+        ::SetTextColor(dc, m_textColor);
+        SetBkMode(dc, TRANSPARENT);
+    }
+    return m_backBrush.Get();
+}
+
+LRESULT CHyperLink::OnButtonUp(WPARAM wParam, LPARAM lParam)
+{
+    if (m_target.empty()) {
+        m_pressed = 'N';
+        return 0;
+    }
+    if (m_pressed == 'Y')
+        ShellExecuteA(nullptr, "open", m_target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    m_pressed = 'N';
+    return Default(WM_LBUTTONUP, wParam, lParam);
+}
+
+LRESULT CHyperLink::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        m_pressed = 'Y';
+        break;
+    case WM_LBUTTONUP:
+        return OnButtonUp(wParam, lParam);
+    case WM_SETCURSOR:
+        if (m_cursor) {
+            SetCursor(m_cursor);
+            return TRUE;
+        }
+        break;
+    }
+    return Default(message, wParam, lParam);
+}
