@@ -56,8 +56,9 @@ std::string FitToColumns(const std::string& line, int columns)
 TextPages::TextPages(const std::string& text, int lineHeight, int cellWidth, SIZE area)
     : lines_(SplitLines(text)),
       lineHeight_(std::max(lineHeight, 1)),
+      cellWidth_(std::max(cellWidth, 1)),
       linesPerPage_(std::max<int>(area.cy / lineHeight_, 1)),
-      columns_(area.cx / std::max(cellWidth, 1))
+      columns_(area.cx / cellWidth_)
 {
 }
 
@@ -79,12 +80,17 @@ std::vector<std::string> TextPages::LinesOf(UINT page) const
     return lines;
 }
 
+// Each byte advances one cell, so that the characters keep to the grid of
+// the picture whatever widths the device's glyphs have.
 bool TextPages::Draw(HDC dc, UINT page, POINT origin) const
 {
     bool drawn = true;
     int y = origin.y;
+    std::vector<INT> advances;
     for (const std::string& line : LinesOf(page)) {
-        if (!line.empty() && !TextOutA(dc, origin.x, y, line.data(), static_cast<int>(line.size())))
+        advances.assign(line.size(), cellWidth_);
+        if (!line.empty() && !ExtTextOutA(dc, origin.x, y, 0, nullptr, line.data(),
+                                          static_cast<UINT>(line.size()), advances.data()))
             drawn = false;
         y += lineHeight_;
     }

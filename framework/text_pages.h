@@ -2,7 +2,8 @@
 // one printed line and never wraps: a line wider than the page is cut at its
 // right edge (never inside a double-byte character), and each page holds as
 // many lines as fit. The printer and the print preview draw from the same
-// layout, so both break the pages at the same lines.
+// layout, so both break the pages at the same lines, and every character
+// keeps to its cell of the picture's grid.
 #pragma once
 
 #include <windows.h>
@@ -28,7 +29,6 @@ public:
     UINT PageCount() const;  // at least one, also for an empty text
     int LinesPerPage() const { return linesPerPage_; }
     int Columns() const { return columns_; }
-    int LineHeight() const { return lineHeight_; }
     // The lines of `page` (from 1) as they are printed.
     std::vector<std::string> LinesOf(UINT page) const;
 
@@ -39,6 +39,7 @@ public:
 private:
     std::vector<std::string> lines_;
     int lineHeight_;
+    int cellWidth_;
     int linesPerPage_;
     int columns_;
 };
