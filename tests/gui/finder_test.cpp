@@ -5,6 +5,8 @@
 #include "gui_test.h"
 #include "wait_until.h"
 
+#include <utility>
+
 namespace {
 
 class FinderTest : public GuiTest {
@@ -24,6 +26,13 @@ protected:
         EXPECT_EQ(WindowText(program_->Frame()), "Quillscape");
     }
 };
+
+// Waits until the system has `key` down (or up), so that the mouse input
+// after it carries that state.
+bool KeyStateIs(int key, bool down)
+{
+    return WaitUntil([key, down] { return (GetAsyncKeyState(key) < 0) == down; });
+}
 
 bool EndsWith(const std::string& text, const std::string& tail)
 {
@@ -115,23 +124,24 @@ TEST_F(FinderTest, ShiftOrCtrlHeldFreezesTheMarkUntilLetGo)
     HWND other = GetDlgItem(dialog, IDC_PUSH_CANCEL);
     size_t documents = 0;
     // Held to the release: the window marked before the key went down.
-    for (const char* key : {"shift", "ctrl"}) {
+    const std::pair<const char*, int> keys[] = {{"shift", VK_SHIFT}, {"ctrl", VK_CONTROL}};
+    for (const auto& [key, virtualKey] : keys) {
         SCOPED_TRACE(key);
         ASSERT_TRUE(PressFinder());
         ASSERT_TRUE(DragFinderTo(CentreOf(marked)));
-        ASSERT_TRUE(input_.KeyDown(key));
+        ASSERT_TRUE(input_.KeyDown(key) && KeyStateIs(virtualKey, true));
         ASSERT_TRUE(input_.Glide(CentreOf(marked), CentreOf(other), 8));
         ASSERT_TRUE(ReleaseAndWaitForDocuments(++documents));
-        ASSERT_TRUE(input_.KeyUp(key));
+        ASSERT_TRUE(input_.KeyUp(key) && KeyStateIs(virtualKey, false));
         const std::string title = ExpectActiveDocumentIsConversionOf(marked).title;
         EXPECT_TRUE(EndsWith(title, "Unchecked")) << Utf8(title);
     }
     // Let go before the last move: that move marks again.
     ASSERT_TRUE(PressFinder());
     ASSERT_TRUE(DragFinderTo(CentreOf(marked)));
-    ASSERT_TRUE(input_.KeyDown("shift"));
+    ASSERT_TRUE(input_.KeyDown("shift") && KeyStateIs(VK_SHIFT, true));
     ASSERT_TRUE(input_.Glide(CentreOf(marked), CentreOf(other), 8));
-    ASSERT_TRUE(input_.KeyUp("shift"));
+    ASSERT_TRUE(input_.KeyUp("shift") && KeyStateIs(VK_SHIFT, false));
     ASSERT_TRUE(input_.MoveTo(Moved(CentreOf(other), 2, 1)));
     ASSERT_TRUE(ReleaseAndWaitForDocuments(++documents));
     EXPECT_EQ(ExpectActiveDocumentIsConversionOf(other).title, "Cancel");

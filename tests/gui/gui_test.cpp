@@ -26,6 +26,18 @@ size_t LineCount(const std::string& text)
     return lines;
 }
 
+// Wine hands X input on to the system when the process that owns the window
+// under the pointer next looks for messages; a message sent to that window
+// comes back after it has. Key and mouse input reach the system through
+// different processes, and a mouse message carries the keys the system
+// holds down when the move reaches it.
+bool InputHandedOnAt(POINT point)
+{
+    HWND under = GetAncestor(WindowFromPoint(point), GA_ROOT);
+    DWORD_PTR result = 0;
+    return under && SendMessageTimeoutW(under, WM_NULL, 0, 0, SMTO_NORMAL, kStateTimeoutMs, &result);
+}
+
 // What tells where a gesture stopped, for failure messages.
 std::string FinderState(const QuillscapeProcess& program, HANDLE liftedImage)
 {
@@ -120,7 +132,7 @@ bool GuiTest::DragFinderTo(POINT point)
         return false;
     const bool minimised = WaitUntil([this] { return IsIconic(program_->Frame()) != FALSE; });
     EXPECT_TRUE(minimised) << "the main frame was not minimised; " << FinderState(*program_, liftedImage_);
-    return minimised && input_.MoveTo(point);
+    return minimised && input_.MoveTo(point) && InputHandedOnAt(point);
 }
 
 bool GuiTest::ReleaseAndWaitForDocuments(size_t documents)

@@ -37,7 +37,8 @@ protected:
     // image shows the tool lifted out.
     [[nodiscard]] bool PressFinder();
     // From the finder image to `point` in small steps, the button held;
-    // waits until the main frame is minimised.
+    // waits until the main frame is minimised and the last move has reached
+    // the system, so that no key pressed after it overtakes it.
     [[nodiscard]] bool DragFinderTo(POINT point);
     // The button up; waits until there are `documents` documents and the
     // conversion has ended (the newest document has its own title).
