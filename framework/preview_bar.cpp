@@ -8,13 +8,13 @@ const char kPreviewBarClass[] = "QuillscapePreviewBar";
 constexpr int kButtonHeight = 24;
 constexpr int kPadding = 3;
 
-struct ButtonSpec {
+struct BarButton {
     PreviewButton id;
     const char* text;
     int width;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr BarButton kButtons[] = {
     {kPreviewPrint, kPreviewPrintText, 80},      {kPreviewNext, kPreviewNextText, 80},
     {kPreviewPrevious, kPreviewPreviousText, 80}, {kPreviewPages, kPreviewTwoPagesText, 80},
     {kPreviewZoomIn, kPreviewZoomInText, 64},    {kPreviewZoomOut, kPreviewZoomOutText, 64},
@@ -33,15 +33,15 @@ bool PreviewBar::CreateBar(HWND frame, OnClick onClick)
                 nullptr))
         return false;
     int x = kPadding;
-    for (const ButtonSpec& spec : kButtons) {
-        HWND button = CreateWindowExA(0, "Button", spec.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, kPadding,
-                                      spec.width, kButtonHeight, Handle(),
-                                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(spec.id)),
+    for (const BarButton& kind : kButtons) {
+        HWND button = CreateWindowExA(0, "Button", kind.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, kPadding,
+                                      kind.width, kButtonHeight, Handle(),
+                                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kind.id)),
                                       GetModuleHandleA(nullptr), nullptr);
         if (!button)
             return false;
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        x += spec.width + kPadding;
+        x += kind.width + kPadding;
     }
     return true;
 }
