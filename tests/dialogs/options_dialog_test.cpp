@@ -1,8 +1,8 @@
 #include "capture_state.h"
+#include "dialog_answer.h"
 #include "edit_view.h"
 #include "main_frame.h"
 #include "mdi_child.h"
-#include "modal_dialog.h"
 #include "resource.h"
 #include "settings.h"
 #include "test_app.h"
@@ -16,6 +16,11 @@
 namespace {
 
 using Flags = std::vector<int32_t>;
+
+bool IsTicked(HWND dialog, int id)
+{
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
 
 Flags CurrentFlags()
 {

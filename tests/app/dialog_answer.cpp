@@ -1,5 +1,7 @@
 #include "dialog_answer.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 
 constexpr UINT kPollMs = 50;
@@ -55,8 +57,17 @@ void DialogAnswer::Look()
         answered_ = true;
         answer_(search.found);
     } else if (static_cast<LONG>(GetTickCount() - deadline_) > 0) {
+        ADD_FAILURE() << "the dialog is still open after the answer";
         PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
+        deadline_ = GetTickCount() + kBoundMs;
     }
+}
+
+void WithModalDialog(const std::function<void()>& open, const std::function<void(HWND)>& answer)
+{
+    DialogAnswer dialog(answer);
+    open();
+    EXPECT_TRUE(dialog.Answered()) << "no dialog came";
 }
 
 void Click(HWND dialog, int id)
