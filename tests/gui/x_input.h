@@ -1,9 +1,7 @@
 // Real pointer and keyboard input on the X display that the test runs on,
-// given by xdotool as a user's hand would give it. Wine starts Unix programs
-// but hands back no handle to wait on, so each step runs through /bin/sh,
-// which writes xdotool's exit status into a file of its own once xdotool has
-// ended; the step waits, bounded, for that file. Steps therefore run one
-// after another and each has ended when the next starts.
+// given by xdotool as a user's hand would give it. Each step waits, bounded,
+// for xdotool's end, so steps run one after another and each has ended when
+// the next starts.
 #pragma once
 
 #include <windows.h>
@@ -16,7 +14,7 @@ public:
     // Bound for one step on a busy machine.
     static constexpr DWORD kStepTimeoutMs = 60000;
 
-    XInput();
+    XInput() = default;
     // Lets go of a button or key that a failed test left held down, so that
     // the next test starts from a hand off the mouse and keyboard.
     ~XInput();
@@ -39,9 +37,6 @@ public:
     [[nodiscard]] bool Tap(const std::string& key);
 
 private:
-    std::wstring folder_;      // ours, for the status files
-    std::string unixFolder_;   // the same folder as the shell names it
-    int step_ = 0;
     bool buttonDown_ = false;
     std::vector<std::string> keysDown_;
 };

@@ -1,5 +1,8 @@
 #include "print_queue.h"
 
+#include "host_path.h"
+#include "unix_command.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -9,12 +12,11 @@
 namespace {
 
 constexpr DWORD kCommandTimeoutMs = 120000;
-constexpr DWORD kPollMs = 20;
 constexpr int kJobTimeoutTenths = 600;  // the queue's own polling, in tenths of a second
 
 std::string FileText(const std::string& unixPath)
 {
-    std::ifstream file(WindowsPath(unixPath), std::ios::binary);
+    std::ifstream file(HostPath(unixPath.c_str()).c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
@@ -84,42 +86,9 @@ std::string Convert(const std::string& text, UINT from, UINT to)
 
 }  // namespace
 
-std::string WindowsPath(const std::string& unixPath)
-{
-    std::string path = "Z:" + unixPath;
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
 bool RunUnix(const std::string& command, std::string* output)
 {
-    const std::string base = "/tmp/qs-print-unix-" + std::to_string(GetCurrentProcessId());
-    const std::string outputPath = base + ".out";
-    const std::string statusPath = base + ".status";
-    DeleteFileA(WindowsPath(statusPath).c_str());
-    // Wine neither waits for a Unix process nor gives its exit status: the
-    // shell writes the status down once it is done, in one rename.
-    std::string line = "/bin/sh -c \"(" + command + ") >" + outputPath + " 2>&1; echo $? >" + statusPath +
-                       ".new; mv " + statusPath + ".new " + statusPath + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    const DWORD start = GetTickCount();
-    std::string status;
-    while ((status = FileText(statusPath)).empty() && GetTickCount() - start < kCommandTimeoutMs)
-        Sleep(kPollMs);
-    if (output)
-        *output = FileText(outputPath);
-    DeleteFileA(WindowsPath(outputPath).c_str());
-    DeleteFileA(WindowsPath(statusPath).c_str());
-    return status == "0\n";
+    return RunUnixCommand(command, kCommandTimeoutMs, output).empty();
 }
 
 std::string Utf8(const std::string& cp932)

@@ -29,12 +29,9 @@ struct GreyImage {
     unsigned char At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
-// Runs a command line of the Unix shell (no double quotes in it) and
-// collects its standard output; false when it failed or ran too long.
+// Runs a command line of the Unix shell (no double quotes in it) within the
+// print tests' bound and collects its output; false when it failed.
 bool RunUnix(const std::string& command, std::string* output = nullptr);
-
-// A Unix path as this process opens it, through the drive of the root.
-std::string WindowsPath(const std::string& unixPath);
 
 class PrintQueue {
 public:

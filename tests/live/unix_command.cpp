@@ -1,0 +1,68 @@
+#include "unix_command.h"
+
+#include "host_path.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+constexpr DWORD kPollMs = 10;
+const char kScratchFolder[] = "/tmp";
+
+std::string FileText(const std::wstring& path)
+{
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::wstring Widen(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+bool StartShell(const std::string& script)
+{
+    // Handles are not inherited: a Unix process has no use for them.
+    std::wstring commandLine = L"\"" + HostPath("/bin/sh") + L"\" -c \"" + Widen(script) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    if (process.hProcess)
+        CloseHandle(process.hProcess);
+    if (process.hThread)
+        CloseHandle(process.hThread);
+    return true;
+}
+
+}  // namespace
+
+std::string RunUnixCommand(const std::string& command, DWORD timeoutMs, std::string* output)
+{
+    static int commands = 0;
+    const std::string name = "qs-unix-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++commands);
+    const std::string base = std::string(kScratchFolder) + "/" + name;
+    // The status file gets its final name only once it is complete.
+    const std::string script = "(" + command + ") >'" + base + ".out' 2>&1; echo $? >'" + base + ".status'; mv '" +
+                               base + ".status' '" + base + ".done'";
+    if (!StartShell(script))
+        return "cannot start /bin/sh for: " + command;
+
+    const std::wstring files = HostPath(kScratchFolder) + L"\\" + Widen(name);
+    const std::wstring done = files + L".done";
+    const DWORD start = GetTickCount();
+    while (GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (GetTickCount() - start >= timeoutMs)
+            return command + ": not ended within " + std::to_string(timeoutMs) + " ms";
+        Sleep(kPollMs);
+    }
+    const std::string status = FileText(done);
+    const std::string said = FileText(files + L".out");
+    DeleteFileW(done.c_str());
+    DeleteFileW((files + L".out").c_str());
+    if (output)
+        *output = said;
+    return status == "0\n" ? std::string() : command + ": exit status " + status + said;
+}
