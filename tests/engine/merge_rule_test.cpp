@@ -19,9 +19,10 @@ const std::vector<MergeRow> kMerges = {
     {"─", "─┼┬┬┴┴"}, {"│", "┼│├┤├┤"}, {"┌", "┬├┌┬├┼"}, {"┐", "┬┤┬┐┼┤"},
     {"└", "┴├├┼└┴"}, {"┘", "┴┤┼┤┴┘"}, {"├", "┼├├┼├┼"}, {"┤", "┼┤┼┤┼┤"},
     {"┬", "┬┼┬┬┼┼"}, {"┴", "┴┼┼┼┴┴"}, {"┼", "┼┼┼┼┼┼"},
-    // Text, heavy rules and half characters always win.
+    // Text, heavy rules and half characters always win (the last cell holds
+    // "a" and the first half of a rule).
     {"ab", "abababababab"}, {"━", "━━━━━━"}, {"┃", "┃┃┃┃┃┃"},
-    {"a\x84", "a\x84" "a\x84" "a\x84" "a\x84" "a\x84" "a\x84"},
+    {"a─", "a\x84" "a\x84" "a\x84" "a\x84" "a\x84" "a\x84"},
 };
 
 TEST(MergeRule, JoinsEveryPieceWithEveryCellContent)
