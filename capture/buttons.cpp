@@ -22,7 +22,8 @@ enum class ButtonKind { CheckBox, RadioButton, GroupBox, PushButton };
 ButtonKind KindOfButton(const char* className, LONG style)
 {
     const LONG type = style & BS_TYPEMASK;
-    if (type == BS_AUTOCHECKBOX || type == BS_3STATE || std::strcmp(className, "TCheckBox") == 0 ||
+    if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE ||
+        std::strcmp(className, "TCheckBox") == 0 ||
         std::strcmp(className, "IDSG_MultLineCheckBox") == 0)
         return ButtonKind::CheckBox;
     if (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON || std::strcmp(className, "TRadioButton") == 0)

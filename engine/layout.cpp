@@ -47,7 +47,7 @@ void CutRows(TextGrid& grid)
     if (cut >= TextGrid::kCols)
         return;
     for (int r = 0; r <= LastDrawnRow(); ++r)
-        grid.Row(r)[cut] = '\0';
+        grid.CutRow(r, cut);
 }
 
 ConversionResult CollectOutput(const TextGrid& grid)

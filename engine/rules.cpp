@@ -49,14 +49,18 @@ void MergeRule(TextGrid& grid, int64_t row, int64_t col, const char* piece)
 {
     if (!TextGrid::ContainsPiece(row, col))
         return;
-    char* cell = grid.Row(static_cast<int>(row)) + col;
+    const char* cell = grid.Row(static_cast<int>(row)) + col;
     if ((cell[0] == ' ' && cell[1] == ' ') || (cell[0] == kFullWidthSpace[0] && cell[1] == kFullWidthSpace[1])) {
-        cell[0] = piece[0];
-        cell[1] = piece[1];
+        grid.PutPiece(row, col, piece);
         return;
     }
     unsigned oldArms = ArmsOf(static_cast<unsigned char>(cell[0]), static_cast<unsigned char>(cell[1]));
-    if (oldArms != 0)
-        cell[1] = static_cast<char>(
-            kTrailByArms.trail[oldArms | ArmsOf(static_cast<unsigned char>(piece[0]), static_cast<unsigned char>(piece[1]))]);
+    if (oldArms == 0)
+        return;
+    const char merged[] = {
+        cell[0],
+        static_cast<char>(kTrailByArms.trail[oldArms | ArmsOf(static_cast<unsigned char>(piece[0]),
+                                                               static_cast<unsigned char>(piece[1]))]),
+    };
+    grid.PutPiece(row, col, merged);
 }

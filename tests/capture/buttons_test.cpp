@@ -35,7 +35,8 @@ TEST_F(ButtonsTest, CheckAndRadioMarksFollowTheCheckState)
         {BS_3STATE, BST_INDETERMINATE, false, false, "CheckBox", "ЙSave"},
         {BS_AUTORADIOBUTTON, BST_CHECKED, false, true, "RadioButton", "●Save"},
         {BS_RADIOBUTTON, BST_UNCHECKED, true, false, "RadioButton", "○Save"},
-        {BS_AUTO3STATE, BST_INDETERMINATE, false, false, "Button", " Save"},  // a push button here
+        {BS_AUTO3STATE, BST_INDETERMINATE, false, false, "CheckBox", "ЙSave"},
+        {BS_CHECKBOX, BST_CHECKED, false, false, "CheckBox", "■Save"},
     };
     for (const MarkCase& c : cases) {
         HWND button = AddChild("Button", "Save", c.style, 10, 10, 40, 20);

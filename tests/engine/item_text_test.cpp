@@ -57,6 +57,10 @@ TEST_F(ItemTextTest, LabelWithoutFreeCellsOverwritesAndCompletesTheRule)
     CaptureItem& odd = Draw("Static", "abc", 1, 4);
     EXPECT_EQ(odd.text, "abc ");
     EXPECT_ROW(1, "┌─abc ─────");
+    FillGrid(grid, {"", "┌────────"});
+    // Starting on the second half of a rule character: its first half goes.
+    Draw("Static", "abcd", 1, 5);
+    EXPECT_ROW(1, "┌─ abcd ────");
 }
 
 TEST_F(ItemTextTest, CentredLabelRaisesTheRightExtentToItsLastByte)

@@ -3,6 +3,7 @@
 #include "sjis.h"
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -19,9 +20,10 @@ const std::vector<MergeRow> kMerges = {
     {"─", "─┼┬┬┴┴"}, {"│", "┼│├┤├┤"}, {"┌", "┬├┌┬├┼"}, {"┐", "┬┤┬┐┼┤"},
     {"└", "┴├├┼└┴"}, {"┘", "┴┤┼┤┴┘"}, {"├", "┼├├┼├┼"}, {"┤", "┼┤┼┤┼┤"},
     {"┬", "┬┼┬┬┼┼"}, {"┴", "┴┼┼┼┴┴"}, {"┼", "┼┼┼┼┼┼"},
-    // Text, heavy rules and half characters always win.
+    // Text, heavy rules and half characters always win (the last cell holds
+    // "a" and the first half of a rule).
     {"ab", "abababababab"}, {"━", "━━━━━━"}, {"┃", "┃┃┃┃┃┃"},
-    {"a\x84", "a\x84" "a\x84" "a\x84" "a\x84" "a\x84" "a\x84"},
+    {"a─", "a\x84" "a\x84" "a\x84" "a\x84" "a\x84" "a\x84"},
 };
 
 TEST(MergeRule, JoinsEveryPieceWithEveryCellContent)
@@ -93,6 +95,45 @@ TEST(TextGrid, ShiftingARowDropsCellsAtTheRightEdge)
     EXPECT_EQ(GridText(grid, 2, 0, 4), "abab");
     EXPECT_EQ(GridText(grid, 2, 798, 2), "  ");
     EXPECT_EQ(grid.Row(2)[800], '\0');
+}
+
+// A write that covers half of a character, a character that lands in part,
+// a shift and a cut that part one: the other half becomes a space.  Writes
+// that split nothing keep every byte.
+TEST(TextGrid, NoHalfCharacterStaysBehind)
+{
+    struct SplitCase {
+        const char* name;
+        std::string before;
+        std::function<void(TextGrid&)> write;
+        std::string after;
+    };
+    const int last = TextGrid::kCols - 1;
+    const std::vector<SplitCase> cases = {
+        {"text over a second half", "表示", [](TextGrid& g) { g.PutText(0, 1, "x", 1); }, " x示"},
+        {"text over a first half", "表示", [](TextGrid& g) { g.PutText(0, 2, "x", 1); }, "表x "},
+        {"piece over two halves", "a表示", [](TextGrid& g) { g.PutPiece(0, 2, "─"); }, "a ─ "},
+        {"merge over two halves", "a──", [](TextGrid& g) { MergeRule(g, 0, 2, "│"); }, "a──"},
+        {"merge beside a rule", "──", [](TextGrid& g) { MergeRule(g, 0, 4, "┐"); }, "──┐"},
+        {"text ending in a lead byte", "────", [](TextGrid& g) { g.PutText(0, 2, "ab\x95", 3); }, "─ab  ─"},
+        {"text clipped at the left", "ab", [](TextGrid& g) { g.PutText(0, -1, "表xy", 4); }, " xy"},
+        {"whole text over whole characters", "表示a", [](TextGrid& g) { g.PutText(0, 2, "あ", 2); }, "表あa"},
+        {"shift parting the kept columns", "a表", [](TextGrid& g) { g.ShiftRowRight(0, 2); }, "a a表"},
+        {"cut through a character", "ab表", [](TextGrid& g) { g.CutRow(0, 3); }, "ab "},
+    };
+    for (const SplitCase& c : cases) {
+        TextGrid grid;
+        FillGrid(grid, {c.before});
+        c.write(grid);
+        EXPECT_EQ(Readable(GridText(grid, 0, 0, static_cast<int>(c.after.size()))), Readable(c.after)) << c.name;
+    }
+
+    TextGrid grid;
+    grid.PutText(1, last - 2, "xy表", 4);  // the lead byte lands in the last column
+    EXPECT_EQ(GridText(grid, 1, last - 2, 3), "xy ");
+    grid.PutText(2, last - 2, "a表", 3);
+    grid.ShiftRowRight(2, 1);  // pushes the trail byte out
+    EXPECT_EQ(GridText(grid, 2, last - 1, 2), "a ");
 }
 
 TEST(ShiftJis, SearchesMatchWholeCharactersOnly)

@@ -1,24 +1,20 @@
 // Feeds random captures to the layout engine.  An input that starts with '{'
 // is read as a capture dump; any other input is decoded byte by byte into an
 // item table, which reaches the drawing code far more often than random JSON.
+// When every text holds whole Shift-JIS characters, so must the picture.
 #include "capture_dump.h"
 #include "capture_state.h"
 #include "layout.h"
+#include "random_items.h"
+#include "whole_characters.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
-
-const char* const kClassNames[] = {
-    "#32770", "Style", "Menu", "SysTreeView32", "SysListView32", "SysHeader32", "ListBox", "ComboBox",
-    "Static", "CheckBox", "RadioButton", "Button", "GroupBox", "LINE", "ProgressBar", "Slider",
-    "ScrollBar", "Spin", "ToolBar", "MDI", "StatusBar", "SysDateTimePick32", "TabControl", "Edit",
-};
-const char kKinds[] = " BGIM";
-const char kShapes[] = " LSYTHXW";
 
 class ByteReader {
 public:
@@ -41,13 +37,17 @@ public:
         return value;
     }
 
-    // Texts never hold NUL: capture reads them as C strings.
-    std::string Text()
+    // Texts never hold NUL: capture reads them as C strings.  Texts of whole
+    // characters take each from a list, to meet the picture's check.
+    std::string Text(bool wholeCharacters)
     {
         std::string text;
         for (uint8_t n = Byte(); n > 0 && !AtEnd(); --n) {
             uint8_t b = Byte();
-            text += static_cast<char>(b == 0 ? ' ' : b);
+            if (wholeCharacters)
+                text += kRandomCharacters[b % kRandomCharacters.size()];
+            else
+                text += static_cast<char>(b == 0 ? ' ' : b);
         }
         return text;
     }
@@ -67,18 +67,30 @@ void DecodeTable(const uint8_t* data, size_t size)
     DelSpcColFlg = flags >> 2 & 1;
     CutUnderLine = flags >> 3 & 1;
     StatusBarSeen = flags >> 4 & 1 ? 'Y' : 'N';
+    bool wholeCharacters = flags >> 5 & 1;
     ListRowCount = in.Coordinate();
     while (!in.AtEnd() && ItemCount < kItemLimit) {
         CaptureItem& item = ItemTable[ItemCount++];
-        SetClassName(item, kClassNames[in.Byte() % (sizeof kClassNames / sizeof kClassNames[0])]);
-        item.kind = kKinds[in.Byte() % (sizeof kKinds - 1)];
-        item.shape = kShapes[in.Byte() % (sizeof kShapes - 1)];
+        SetClassName(item, kRandomClassNames[in.Byte() % kRandomClassNames.size()]);
+        item.kind = kRandomKinds[in.Byte() % kRandomKinds.size()];
+        item.shape = kRandomShapes[in.Byte() % kRandomShapes.size()];
         item.rect.left = in.Coordinate();
         item.rect.top = in.Coordinate();
         item.rect.right = in.Coordinate();
         item.rect.bottom = in.Coordinate();
-        item.text = in.Text();
+        item.text = in.Text(wholeCharacters);
     }
+}
+
+// The texts as captured, when all of them hold whole characters only.
+bool WholeTexts(std::vector<std::string>* texts)
+{
+    for (int i = 0; i < ItemCount; ++i) {
+        if (!IsWholeShiftJis(ItemTable[i].text))
+            return false;
+        texts->push_back(ItemTable[i].text);
+    }
+    return true;
 }
 
 }  // namespace
@@ -95,8 +107,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else {
         DecodeTable(data, size);
     }
+    std::vector<std::string> texts;
+    bool wholeTexts = WholeTexts(&texts);
     ConversionResult result = LayOutItems();
     if (result.outputRows > 1000 || result.text.size() > 1000u * 802u)
+        __builtin_trap();
+    if (wholeTexts && !FindForeignCharacter(result.text, texts).empty())
         __builtin_trap();
     return 0;
 }
