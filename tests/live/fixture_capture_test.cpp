@@ -22,6 +22,7 @@ TEST_P(FixtureGoldenTest, WholeWindowAndSingleControlsMatchTheirPictures)
     const ConversionResult whole = CaptureLive(window_);
     EXPECT_EQ(whole.title, window.title);
     EXPECT_TRUE(HasClosedOuterFrame(whole.text));
+    EXPECT_TRUE(HasOnlyWholeCharacters(whole.text));
     EXPECT_TRUE(LinesFit(whole.text, whole.outputCols));
     EXPECT_TRUE(MatchesGolden(window.golden, whole.text));
 

@@ -129,6 +129,19 @@ size_t Relative(const std::vector<TreeItemState>& items, size_t i)
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult HasOnlyWholeCharacters(const std::string& text)
+{
+    const std::vector<std::string> lines = PictureLines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (!line.empty() && MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, line.data(),
+                                                 static_cast<int>(line.size()), nullptr, 0) == 0)
+            return ::testing::AssertionFailure() << "line " << i + 1 << " holds half a character: "
+                                                 << PictureUtf8(line);
+    }
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult LinesFit(const std::string& text, int outputCols)
 {
     const std::vector<std::string> lines = PictureLines(text);

@@ -13,6 +13,10 @@
 // with ┃ or ┠ and ends with the matching ┃ or ┨.
 ::testing::AssertionResult HasClosedOuterFrame(const std::string& text);
 
+// Every line decodes in code page 932: no half of a double-byte character is
+// left where the grid clipped or overwrote the other half.
+::testing::AssertionResult HasOnlyWholeCharacters(const std::string& text);
+
 // No line is longer than outputCols + 2 bytes (the right frame edge).
 ::testing::AssertionResult LinesFit(const std::string& text, int outputCols);
 

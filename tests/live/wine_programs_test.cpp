@@ -28,6 +28,7 @@ ConversionResult ExpectSoundPicture(HWND window)
     SCOPED_TRACE("the picture:\n" + PictureUtf8(result.text));
     EXPECT_TRUE(ShowsText(result.text, result.title));
     EXPECT_TRUE(HasClosedOuterFrame(result.text));
+    EXPECT_TRUE(HasOnlyWholeCharacters(result.text));
     EXPECT_TRUE(LinesFit(result.text, result.outputCols));
     const std::vector<std::string> texts = VisibleControlTexts(window);
     EXPECT_FALSE(texts.empty());
