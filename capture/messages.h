@@ -23,7 +23,8 @@ constexpr UINT kAnswerTimeoutMs = 1500;
 enum class CharSet { Ansi, Wide };
 
 // Sends the message; true with the window's answer in *result, or false
-// with *result 0 when the window is gone or its thread is silent.
+// with *result 0 when the window is gone, its thread is silent or the
+// conversion must stop (capture_stop.h).
 bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet = CharSet::Ansi);
 
 // True when the window's thread answers (WM_NULL).  Used before calls that

@@ -1,7 +1,9 @@
 #include "text_controls.h"
 
+#include "answer_bounds.h"
 #include "messages.h"
 #include "records.h"
+#include "unread_windows.h"
 #include "window_text.h"
 #include "wrap_text.h"
 
@@ -41,16 +43,19 @@ std::string ToAnsi(const std::wstring& wide)
     return text;
 }
 
-// Fills a buffer of length + 1 characters; false when the control reports
-// an error (a negative answer) for the length or the text.
+// Fills a buffer of length + 1 characters, at most what the grid can show;
+// false when the control reports an error (a negative answer) for the
+// length or the text.  The text ends at its first NUL, or where the buffer
+// ends whatever the control claims to have copied.
 template <class Char, class GetText>
 bool ReadIntoFittingBuffer(int length, GetText getText, std::basic_string<Char>* text)
 {
     if (length < 0)
         return false;
-    std::basic_string<Char> buffer(static_cast<size_t>(length) + 1, Char());
+    std::basic_string<Char> buffer(BufferForLength(length), Char());
     if (getText(&buffer[0]) < 0)
         return false;
+    buffer.back() = Char();
     buffer.resize(std::char_traits<Char>::length(buffer.c_str()));
     *text = std::move(buffer);
     return true;
@@ -126,6 +131,15 @@ struct EntryRange {
     int64_t last;  // when not all
 };
 
+// Entries beyond the item table's room are never read.
+int ListBoxEntryCount(HWND hwnd)
+{
+    const BoundedCount count = BoundCount(ListBox_GetCount(hwnd), kItemLimit, INT32_MAX);
+    if (count.outOfBounds)
+        NoteAnswerOutOfBounds(hwnd);
+    return count.value;
+}
+
 EntryRange EntriesToRead(HWND hwnd, const ItemRect& rect)
 {
     const int32_t origin = ItemTable[0].rect.top;
@@ -186,7 +200,7 @@ void CaptureListBox(HWND hwnd)
     SetClassName(item, "ListBox");
     const ItemRect box = item.rect;
     const EntryRange range = EntriesToRead(hwnd, box);
-    const int count = ListBox_GetCount(hwnd);
+    const int count = ListBoxEntryCount(hwnd);
     const bool hasStrings = HasListStrings(hwnd);
     ItemRect row = box;
     std::string entry;

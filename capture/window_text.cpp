@@ -1,5 +1,6 @@
 #include "window_text.h"
 
+#include "answer_bounds.h"
 #include "messages.h"
 
 #include <algorithm>
@@ -16,11 +17,18 @@ bool IsOtherThreadOfThisProcess(HWND hwnd)
     return process == GetCurrentProcessId() && thread != GetCurrentThreadId();
 }
 
-// Keeps the bytes actually copied, never more than the buffer held.
+// Keeps the bytes actually copied, never more than the buffer held, up to
+// the NUL forced at its end.
 void KeepCopied(std::string& buffer, int copied)
 {
     const size_t limit = copied > 0 ? static_cast<size_t>(copied) : 0;
-    buffer.resize(std::min(limit, std::strlen(buffer.c_str())));
+    buffer.resize(std::min(limit, TerminatedLength(&buffer[0], buffer.size())));
+}
+
+// A text of `length` bytes, cut to what the grid can show.
+std::string BufferFor(int length)
+{
+    return std::string(BufferForLength(length), '\0');
 }
 
 }  // namespace
@@ -32,8 +40,8 @@ std::string WindowTitle(HWND hwnd)
     const int length = GetWindowTextLengthA(hwnd);
     if (length <= 0)
         return {};
-    std::string title(static_cast<size_t>(length) + 1, '\0');
-    KeepCopied(title, GetWindowTextA(hwnd, &title[0], length + 1));
+    std::string title = BufferFor(length);
+    KeepCopied(title, GetWindowTextA(hwnd, &title[0], static_cast<int>(title.size())));
     return title;
 }
 
@@ -42,8 +50,8 @@ std::string AskWindowText(HWND hwnd)
     const int length = Window_GetTextLength(hwnd);
     if (length <= 0)
         return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    KeepCopied(text, Window_GetText(hwnd, &text[0], length + 1));
+    std::string text = BufferFor(length);
+    KeepCopied(text, Window_GetText(hwnd, &text[0], static_cast<int>(text.size())));
     return text;
 }
 

@@ -89,18 +89,40 @@ TEST_F(ConversionTest, AFullTableIsReportedOnceAndTheConversionGoesOn)
     EXPECT_EQ(Capture(list).size(), static_cast<size_t>(kItemLimit));
     EXPECT_EQ(reporter_.itemLimit, 1);
     EXPECT_EQ(result_.text.substr(0, 5), "entry");
+    EXPECT_TRUE(result_.gaps.tableFull);
+    EXPECT_STREQ(GapsMessage(result_.gaps), kTableFullMessage);
 }
 
-TEST(GapsMessage, NamesTheSilentProgramFirstAndNothingForACompleteCapture)
+// Each cause added in turn takes the message when it costs the picture more
+// than those before it.
+TEST(GapsMessage, NamesTheCostliestCauseAndNothingForACompleteCapture)
 {
     CaptureGaps gaps;
     EXPECT_EQ(GapsMessage(gaps), nullptr);
+    EXPECT_TRUE(gaps.IsComplete());
     gaps.vanishedWindows = 1;
     EXPECT_STREQ(GapsMessage(gaps), kVanishedWindowMessage);
+    gaps.tableFull = true;
+    EXPECT_STREQ(GapsMessage(gaps), kTableFullMessage);
+    gaps.lyingWindows = 1;
+    EXPECT_STREQ(GapsMessage(gaps), kOutOfBoundsMessage);
+    gaps.unopenedProcesses = 1;
+    EXPECT_STREQ(GapsMessage(gaps), kProcessNotOpenedMessage);
     gaps.silentThreads = 1;
     EXPECT_STREQ(GapsMessage(gaps), kSilentProgramMessage);
-    gaps.vanishedWindows = 0;
-    EXPECT_STREQ(GapsMessage(gaps), kSilentProgramMessage);
+    gaps.stop = CaptureStop::TimeUp;
+    EXPECT_STREQ(GapsMessage(gaps), kTimeUpMessage);
+    gaps.stop = CaptureStop::Cancelled;
+    EXPECT_STREQ(GapsMessage(gaps), kCancelledMessage);
+
+    for (auto cause : {&CaptureGaps::lyingWindows, &CaptureGaps::unopenedProcesses}) {
+        CaptureGaps one;
+        one.*cause = 1;
+        EXPECT_FALSE(one.IsComplete());
+    }
+    CaptureGaps full;
+    full.tableFull = true;
+    EXPECT_FALSE(full.IsComplete());
 }
 
 }  // namespace
