@@ -1,6 +1,7 @@
 #include "text_controls.h"
 
 #include "answer_bounds.h"
+#include "fitting_text.h"
 #include "messages.h"
 #include "records.h"
 #include "unread_windows.h"
@@ -32,48 +33,10 @@ bool HasComboStrings(HWND hwnd)
     return !(style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) || (style & CBS_HASSTRINGS);
 }
 
-std::string ToAnsi(const std::wstring& wide)
+// Entries of Unicode windows are asked for in UTF-16 (see CharSet).
+CharSet EntryCharSet(HWND hwnd)
 {
-    if (wide.empty())
-        return {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
-    return text;
-}
-
-// Fills a buffer of length + 1 characters, at most what the grid can show;
-// false when the control reports an error (a negative answer) for the
-// length or the text.  The text ends at its first NUL, or where the buffer
-// ends whatever the control claims to have copied.
-template <class Char, class GetText>
-bool ReadIntoFittingBuffer(int length, GetText getText, std::basic_string<Char>* text)
-{
-    if (length < 0)
-        return false;
-    std::basic_string<Char> buffer(BufferForLength(length), Char());
-    if (getText(&buffer[0]) < 0)
-        return false;
-    buffer.back() = Char();
-    buffer.resize(std::char_traits<Char>::length(buffer.c_str()));
-    *text = std::move(buffer);
-    return true;
-}
-
-// Reads a whole entry: its length first, then its text into a buffer that
-// fits.  A Unicode window is asked for UTF-16 (see CharSet) and the entry
-// converted to the ANSI code page.
-template <class GetLength, class GetText>
-bool ReadEntry(HWND hwnd, GetLength getLength, GetText getText, std::string* entry)
-{
-    if (!IsWindowUnicode(hwnd))
-        return ReadIntoFittingBuffer(getLength(CharSet::Ansi), getText, entry);
-    std::wstring wide;
-    if (!ReadIntoFittingBuffer(getLength(CharSet::Wide), getText, &wide))
-        return false;
-    *entry = ToAnsi(wide);
-    return true;
+    return IsWindowUnicode(hwnd) ? CharSet::Wide : CharSet::Ansi;
 }
 
 bool ReadListEntry(HWND hwnd, bool hasStrings, int index, std::string* entry)
@@ -82,9 +45,9 @@ bool ReadListEntry(HWND hwnd, bool hasStrings, int index, std::string* entry)
         entry->clear();
         return true;
     }
-    return ReadEntry(
-        hwnd, [&](CharSet charSet) { return ListBox_GetTextLength(hwnd, index, charSet); },
-        [&](auto* buffer) { return ListBox_GetText(hwnd, index, buffer); }, entry);
+    return ReadFittingText(
+        EntryCharSet(hwnd), [&](CharSet charSet) { return ListBox_GetTextLength(hwnd, index, charSet); },
+        [&](auto* buffer, int) { return ListBox_GetText(hwnd, index, buffer); }, entry);
 }
 
 std::string ComboSelection(HWND hwnd)
@@ -93,9 +56,9 @@ std::string ComboSelection(HWND hwnd)
     std::string text;
     if (selected == CB_ERR || !HasComboStrings(hwnd))
         return text;
-    ReadEntry(
-        hwnd, [&](CharSet charSet) { return ComboBox_GetLBTextLength(hwnd, selected, charSet); },
-        [&](auto* buffer) { return ComboBox_GetLBText(hwnd, selected, buffer); }, &text);
+    ReadFittingText(
+        EntryCharSet(hwnd), [&](CharSet charSet) { return ComboBox_GetLBTextLength(hwnd, selected, charSet); },
+        [&](auto* buffer, int) { return ComboBox_GetLBText(hwnd, selected, buffer); }, &text);
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "window_text.h"
 
 #include "answer_bounds.h"
+#include "fitting_text.h"
 #include "messages.h"
 
 #include <algorithm>
@@ -25,12 +26,6 @@ void KeepCopied(std::string& buffer, int copied)
     buffer.resize(std::min(limit, TerminatedLength(&buffer[0], buffer.size())));
 }
 
-// A text of `length` bytes, cut to what the grid can show.
-std::string BufferFor(int length)
-{
-    return std::string(BufferForLength(length), '\0');
-}
-
 }  // namespace
 
 std::string WindowTitle(HWND hwnd)
@@ -40,18 +35,21 @@ std::string WindowTitle(HWND hwnd)
     const int length = GetWindowTextLengthA(hwnd);
     if (length <= 0)
         return {};
-    std::string title = BufferFor(length);
+    std::string title(BufferForLength(length), '\0');
     KeepCopied(title, GetWindowTextA(hwnd, &title[0], static_cast<int>(title.size())));
     return title;
 }
 
+// Under Wine the system turns an ANSI WM_GETTEXTLENGTH for another thread
+// into a request for the whole text, sent without our timeout and sized by
+// whatever length the window claims: such windows are asked in UTF-16.
 std::string AskWindowText(HWND hwnd)
 {
-    const int length = Window_GetTextLength(hwnd);
-    if (length <= 0)
-        return {};
-    std::string text = BufferFor(length);
-    KeepCopied(text, Window_GetText(hwnd, &text[0], static_cast<int>(text.size())));
+    const bool otherThread = GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId();
+    std::string text;
+    ReadFittingText(
+        otherThread || IsWindowUnicode(hwnd) ? CharSet::Wide : CharSet::Ansi, [&](CharSet charSet) { return std::max(Window_GetTextLength(hwnd, charSet), 0); },
+        [&](auto* buffer, int size) { return Window_GetText(hwnd, buffer, size); }, &text);
     return text;
 }
 
