@@ -1,5 +1,11 @@
 #include "fitting_text.h"
 
+CharSet TextCharSet(HWND hwnd)
+{
+    const bool otherThread = GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId();
+    return otherThread || IsWindowUnicode(hwnd) ? CharSet::Wide : CharSet::Ansi;
+}
+
 std::string ToAnsi(const std::wstring& wide)
 {
     if (wide.empty())

@@ -10,6 +10,13 @@
 #include <string>
 #include <utility>
 
+// The character set a window's texts are asked in: UTF-16 for a Unicode
+// window (see CharSet) and for any window of another thread.  Under Wine the
+// system converts an ANSI text request for another thread by asking the
+// window for the text's length itself, without our timeout and believing
+// any answer: a lying window would freeze the capture.
+CharSet TextCharSet(HWND hwnd);
+
 // The UTF-16 text in the ANSI code page.
 std::string ToAnsi(const std::wstring& wide);
 

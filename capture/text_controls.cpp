@@ -33,12 +33,6 @@ bool HasComboStrings(HWND hwnd)
     return !(style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) || (style & CBS_HASSTRINGS);
 }
 
-// Entries of Unicode windows are asked for in UTF-16 (see CharSet).
-CharSet EntryCharSet(HWND hwnd)
-{
-    return IsWindowUnicode(hwnd) ? CharSet::Wide : CharSet::Ansi;
-}
-
 bool ReadListEntry(HWND hwnd, bool hasStrings, int index, std::string* entry)
 {
     if (!hasStrings) {
@@ -46,7 +40,7 @@ bool ReadListEntry(HWND hwnd, bool hasStrings, int index, std::string* entry)
         return true;
     }
     return ReadFittingText(
-        EntryCharSet(hwnd), [&](CharSet charSet) { return ListBox_GetTextLength(hwnd, index, charSet); },
+        TextCharSet(hwnd), [&](CharSet charSet) { return ListBox_GetTextLength(hwnd, index, charSet); },
         [&](auto* buffer, int) { return ListBox_GetText(hwnd, index, buffer); }, entry);
 }
 
@@ -57,7 +51,7 @@ std::string ComboSelection(HWND hwnd)
     if (selected == CB_ERR || !HasComboStrings(hwnd))
         return text;
     ReadFittingText(
-        EntryCharSet(hwnd), [&](CharSet charSet) { return ComboBox_GetLBTextLength(hwnd, selected, charSet); },
+        TextCharSet(hwnd), [&](CharSet charSet) { return ComboBox_GetLBTextLength(hwnd, selected, charSet); },
         [&](auto* buffer, int) { return ComboBox_GetLBText(hwnd, selected, buffer); }, &text);
     return text;
 }
