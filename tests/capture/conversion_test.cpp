@@ -93,6 +93,22 @@ TEST_F(ConversionTest, AFullTableIsReportedOnceAndTheConversionGoesOn)
     EXPECT_STREQ(GapsMessage(result_.gaps), kTableFullMessage);
 }
 
+// Esc while the walker looks at the queue stops the conversion: what was
+// recorded stays, nothing more is read, and the next conversion runs whole.
+TEST_F(ConversionTest, EscDuringTheWalkStopsItWithWhatItHasRead)
+{
+    AddChild("Static", "label", 0, 10, 10, 100, 20);
+    PostMessageA(host_, WM_KEYDOWN, VK_ESCAPE, 0);
+    Capture(host_);
+    EXPECT_EQ(Texts(reporter_.items), (std::vector<std::string>{"Host", "＿□Ｘ"}));
+    EXPECT_EQ(result_.gaps.stop, CaptureStop::Cancelled);
+    EXPECT_STREQ(GapsMessage(result_.gaps), kCancelledMessage);
+
+    Capture(host_);
+    EXPECT_EQ(Texts(reporter_.items), (std::vector<std::string>{"Host", "＿□Ｘ", "label"}));
+    EXPECT_TRUE(result_.gaps.IsComplete());
+}
+
 // Each cause added in turn takes the message when it costs the picture more
 // than those before it.
 TEST(GapsMessage, NamesTheCostliestCauseAndNothingForACompleteCapture)
