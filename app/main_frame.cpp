@@ -163,7 +163,10 @@ void CMainFrame::ReleaseFinder()
     if (!DropTarget)
         return;
     InvertTargetFrame(DropTarget);
-    InvalidateRect(nullptr, nullptr, TRUE);
+    // Every window repaints in its own time: a synchronous erase (as
+    // InvalidateRect of the whole screen does under Wine) would wait for a
+    // program that has stopped answering.
+    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     RestoreFrame();
     ConvertWindow();
 }

@@ -1,7 +1,9 @@
 #include "conversion.h"
 
 #include "caption_letters.h"
+#include "text_grid.h"
 #include "capture_state.h"
+#include "capture_stop.h"
 #include "unread_windows.h"
 #include "walker.h"
 #include "window_text.h"
@@ -13,6 +15,12 @@ const char kNoTargetMessage[] = "有効な画面ではありません。";
 const char kItemLimitMessage[] = "最大取得可能件数を超えました！";
 const char kSilentProgramMessage[] = "応答しないプログラムがあったため、一部の内容を取得できませんでした。";
 const char kVanishedWindowMessage[] = "取得中に閉じられたウィンドウがあったため、一部の内容を取得できませんでした。";
+const char kOutOfBoundsMessage[] = "範囲外の応答を返したプログラムがあったため、一部の内容を取得できませんでした。";
+const char kTableFullMessage[] = "最大取得可能件数を超えたため、一部の内容を取得できませんでした。";
+const char kProcessNotOpenedMessage[] =
+    "権限の高いプログラムの内容は取得できませんでした。Quillscape を管理者として実行すると取得できます。";
+const char kTimeUpMessage[] = "取得に時間がかかりすぎたため、途中で打ち切りました。";
+const char kCancelledMessage[] = "取得を中止しました。";
 
 namespace {
 
@@ -84,16 +92,18 @@ std::string MenuLabel(HMENU menu, UINT position)
     return label;
 }
 
-// The labels up to the first empty one, each followed by two spaces.
+// The labels up to the first empty one, each followed by two spaces, as
+// far as one row of the grid reaches.
 std::string MenuBarLabels(HMENU menu)
 {
     std::string labels;
-    for (UINT position = 0;; ++position) {
+    for (UINT position = 0; labels.size() < TextGrid::kCols; ++position) {
         const std::string label = MenuLabel(menu, position);
         if (label.empty())
             return labels;
         labels += label + "  ";
     }
+    return labels;
 }
 
 // Records 0 and 1: the window with its title, and its caption buttons.
@@ -132,18 +142,32 @@ bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporte
     ListRightEdge = 0;
     {
         const ActiveReporter active(reporter);
+        const CaptureClock clock;
         WalkChildren(dropped, 0);
     }
+    if (ItemCount >= kItemLimit)
+        NoteTableFull();
     reporter.Captured();
     *out = LayOutItems();
     out->gaps = CountUnreadWindows();
+    out->gaps.stop = CaptureStopReason();
     return true;
 }
 
 const char* GapsMessage(const CaptureGaps& gaps)
 {
+    if (gaps.stop == CaptureStop::Cancelled)
+        return kCancelledMessage;
+    if (gaps.stop == CaptureStop::TimeUp)
+        return kTimeUpMessage;
     if (gaps.silentThreads > 0)
         return kSilentProgramMessage;
+    if (gaps.unopenedProcesses > 0)
+        return kProcessNotOpenedMessage;
+    if (gaps.lyingWindows > 0)
+        return kOutOfBoundsMessage;
+    if (gaps.tableFull)
+        return kTableFullMessage;
     if (gaps.vanishedWindows > 0)
         return kVanishedWindowMessage;
     return nullptr;

@@ -13,10 +13,21 @@ extern const char kItemLimitMessage[];  // "最大取得可能件数を超えま
 extern const char kSilentProgramMessage[];
 // "取得中に閉じられたウィンドウがあったため、一部の内容を取得できませんでした。"
 extern const char kVanishedWindowMessage[];
+// "範囲外の応答を返したプログラムがあったため、一部の内容を取得できませんでした。"
+extern const char kOutOfBoundsMessage[];
+// "最大取得可能件数を超えたため、一部の内容を取得できませんでした。"
+extern const char kTableFullMessage[];
+// "権限の高いプログラムの内容は取得できませんでした。Quillscape を管理者として実行すると取得できます。"
+extern const char kProcessNotOpenedMessage[];
+// "取得に時間がかかりすぎたため、途中で打ち切りました。"
+extern const char kTimeUpMessage[];
+// "取得を中止しました。"
+extern const char kCancelledMessage[];
 
 // The one message that says what a capture with these gaps lacks, for a
-// status bar: the silent program's when both apply (its windows lose their
-// contents, not only what followed a closed window); null when complete.
+// status bar, the cause that cost the most first: a stop (cancelled, time
+// up), a silent program, a process that could not be opened, answers out of
+// bounds, a full table, then closed windows; null when complete.
 const char* GapsMessage(const CaptureGaps& gaps);
 
 // Delivers those messages: a message box in the program, a line on stderr in

@@ -1,9 +1,12 @@
 #include "list_view.h"
 
+#include "answer_bounds.h"
 #include "fit_rows.h"
 #include "messages.h"
 #include "records.h"
 #include "remote_buffer.h"
+#include "text_grid.h"
+#include "unread_windows.h"
 
 #include <commctrl.h>
 
@@ -22,13 +25,22 @@ constexpr int32_t kLowestWindowTop = 28;  // a whole window's list is drawn belo
 constexpr int32_t kHeaderHeight = 14;
 constexpr int kColumnGap = 3;             // text columns between a column's widest text and the next
 constexpr int kColumnsWithoutHeader = 9999;
+// Each column starts at least kColumnGap text columns right of the one
+// before: no more fit the grid, nor does a real header have them.
+constexpr int64_t kColumnLimit = TextGrid::kCols / kColumnGap;
+// A list view holds at most 100,000,000 items (LVM_SETITEMCOUNT).
+constexpr int64_t kRowLimit = 100000000;
 
 constexpr ChannelBlock kHeaderBlock = BlockFor(kHeaderMapping, kHeaderItemLayouts);
 constexpr ChannelBlock kRowBlock = BlockFor(kRowMapping, kListItemLayouts);
 
+// Rows beyond the item table's room are never read.
 int ListView_ItemCount(HWND list)
 {
-    return static_cast<int>(AnswerOr(0, list, LVM_GETITEMCOUNT));
+    const BoundedCount rows = BoundCount(AnswerOr(0, list, LVM_GETITEMCOUNT), kRowLimit, kRowLimit);
+    if (rows.outOfBounds)
+        NoteAnswerOutOfBounds(list);
+    return rows.value;
 }
 
 HWND ListView_Header(HWND list)
@@ -36,9 +48,12 @@ HWND ListView_Header(HWND list)
     return reinterpret_cast<HWND>(AnswerOr(0, list, LVM_GETHEADER));
 }
 
-int Header_ItemCount(HWND header)
+int Header_ItemCount(HWND list, HWND header)
 {
-    return static_cast<int>(AnswerOr(0, header, HDM_GETITEMCOUNT));
+    const BoundedCount columns = BoundCount(AnswerOr(0, header, HDM_GETITEMCOUNT), kColumnLimit, kColumnLimit);
+    if (columns.outOfBounds)
+        NoteAnswerOutOfBounds(list);
+    return columns.value;
 }
 
 // The header's text of the column, or what the block held before when the
@@ -115,7 +130,7 @@ int32_t CaptureColumn(RemoteChannel& channel, HWND list, HWND header, int column
     }
     cell.top += kHeaderHeight;
     if (CaptureMode != 'O')
-        FitRowCount = rows + 2;
+        FitRowCount = std::min(rows, kItemLimit) + 2;
     for (int row = 0; row < rows && row < FitRowCount - 2; ++row) {
         const char* text = ReadCellText(channel.Buffer(1), list, row, column);
         cell.top += kPixelsPerRow;
@@ -138,7 +153,7 @@ void CaptureListView(HWND hwnd)
     HWND header = ListView_Header(hwnd);
     int columns = kColumnsWithoutHeader;
     if (header)
-        columns = Header_ItemCount(header);
+        columns = Header_ItemCount(hwnd, header);
     else
         list.shape = 'L';
 

@@ -1,11 +1,14 @@
 #include "messages.h"
 
+#include "capture_stop.h"
 #include "unread_windows.h"
 
 bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet)
 {
     const bool wide = charSet == CharSet::Wide;
     *result = 0;
+    if (CaptureMustStop())
+        return false;
     const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
     if (thread == 0)
         return false;

@@ -23,7 +23,8 @@ constexpr UINT kAnswerTimeoutMs = 1500;
 enum class CharSet { Ansi, Wide };
 
 // Sends the message; true with the window's answer in *result, or false
-// with *result 0 when the window is gone or its thread is silent.
+// with *result 0 when the window is gone, its thread is silent or the
+// conversion must stop (capture_stop.h).
 bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet = CharSet::Ansi);
 
 // True when the window's thread answers (WM_NULL).  Used before calls that
@@ -37,15 +38,18 @@ inline LRESULT AnswerOr(LRESULT silent, HWND hwnd, UINT msg, WPARAM wp = 0, LPAR
     return SendToWindow(hwnd, msg, wp, lp, &result, charSet) ? result : silent;
 }
 
-inline int Window_GetTextLength(HWND hwnd)
+// In bytes, or in UTF-16 units with CharSet::Wide.
+inline int Window_GetTextLength(HWND hwnd, CharSet charSet)
 {
-    return static_cast<int>(AnswerOr(0, hwnd, WM_GETTEXTLENGTH));
+    return static_cast<int>(AnswerOr(0, hwnd, WM_GETTEXTLENGTH, 0, 0, charSet));
 }
 
-// Copies at most size - 1 bytes and a NUL; returns the bytes copied.
-inline int Window_GetText(HWND hwnd, char* buffer, int size)
+// Copies at most size - 1 characters and a NUL; returns the characters copied.
+template <class Char>
+int Window_GetText(HWND hwnd, Char* buffer, int size)
 {
-    return static_cast<int>(AnswerOr(0, hwnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(AnswerOr(0, hwnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer),
+                                     sizeof(Char) == 1 ? CharSet::Ansi : CharSet::Wide));
 }
 
 inline int ListBox_GetCount(HWND hwnd)

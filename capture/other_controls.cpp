@@ -1,8 +1,10 @@
 #include "other_controls.h"
 
+#include "answer_bounds.h"
 #include "caption_letters.h"
 #include "messages.h"
 #include "records.h"
+#include "unread_windows.h"
 #include "window_text.h"
 
 #include <commctrl.h>
@@ -11,9 +13,13 @@
 
 namespace {
 
-int Toolbar_ButtonCount(HWND hwnd)
+// No more buttons are shown than the toolbar has pixels across.
+int Toolbar_ButtonCount(HWND hwnd, const ItemRect& rect)
 {
-    return static_cast<int>(AnswerOr(0, hwnd, TB_BUTTONCOUNT));
+    const BoundedCount buttons = BoundCount(AnswerOr(0, hwnd, TB_BUTTONCOUNT), int64_t{rect.right} - rect.left, INT32_MAX);
+    if (buttons.outOfBounds)
+        NoteAnswerOutOfBounds(hwnd);
+    return buttons.value;
 }
 
 // The marks keep a blank mark's width from the frame's right edge.
@@ -44,7 +50,7 @@ void CaptureToolbar(HWND hwnd)
     item.shape = 'L';
     SetClassName(item, "ToolBar");
     const ItemRect box = item.rect;
-    const int buttons = Toolbar_ButtonCount(hwnd);
+    const int buttons = Toolbar_ButtonCount(hwnd, box);
     for (int i = 0; i < buttons; ++i)
         if (!AppendPlainRecord("ToolBar", box, ""))
             return;

@@ -1,7 +1,8 @@
 #include "remote_buffer.h"
 
+#include "answer_bounds.h"
 #include "messages.h"
-#include "sjis.h"
+#include "unread_windows.h"
 
 #include <cstring>
 
@@ -41,12 +42,8 @@ bool AskThroughBlock(HWND window, UINT message, WPARAM wParam, RemoteAllocation&
 void EndTextWithinCapacity(char* text)
 {
     constexpr size_t kMaxText = kRemoteTextSize - 1;
-    if (strnlen(text, kRemoteTextSize) < kRemoteTextSize)
-        return;
-    size_t end = 0;
-    while (end < kMaxText)
-        end += IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
-    text[end > kMaxText ? end - 2 : kMaxText] = '\0';
+    if (strnlen(text, kRemoteTextSize) == kRemoteTextSize)
+        text[WholeCharacterLength(text, kMaxText)] = '\0';
 }
 
 }  // namespace
@@ -78,6 +75,7 @@ void RemoteBuffer::Put(ItemField field, uint64_t value)
 
 void RemoteBuffer::PointAtText(ItemField text, ItemField capacity)
 {
+    textField_ = text;
     Put(text, TextAddress());
     Put(capacity, kRemoteTextSize);
 }
@@ -93,8 +91,26 @@ bool RemoteBuffer::Exchange(HWND window, UINT message, WPARAM wParam)
 {
     const bool answered = remote_.Process() ? ExchangeThroughRemoteBlock(window, message, wParam)
                                             : ExchangeThroughView(window, message, wParam);
+    KeepTextInsideBuffer(window);
     EndTextWithinCapacity(view_.Get());
     return answered;
+}
+
+// The structure's text pointer names where the control put the text: only a
+// place inside our buffer is read, and the text is moved to its start.
+void RemoteBuffer::KeepTextInsideBuffer(HWND window)
+{
+    if (!textField_)
+        return;
+    const ReadBackText checked = CheckTextPointer(Get(*textField_), TextAddress(), kRemoteTextSize);
+    char* text = view_.Get();
+    if (checked.outOfBounds) {
+        NoteAnswerOutOfBounds(window);
+        text[0] = '\0';
+    } else if (checked.offset > 0) {
+        std::memmove(text, text + checked.offset, kRemoteTextSize - checked.offset);
+        text[kRemoteTextSize - checked.offset] = '\0';
+    }
 }
 
 bool RemoteBuffer::ExchangeThroughRemoteBlock(HWND window, UINT message, WPARAM wParam)

@@ -33,6 +33,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,7 +93,9 @@ public:
     // process) with lParam pointing at the structure, and brings the control's
     // answer into the local copy.  Success is the read-back on NT and the
     // message's result otherwise; a message that goes unanswered is a failure
-    // and leaves the local copy as it was.
+    // and leaves the local copy as it was.  A text pointer that the control
+    // moved out of the text buffer leaves the text empty and is noted as an
+    // answer out of bounds (unread_windows.h).
     bool Exchange(HWND window, UINT message, WPARAM wParam);
 
 private:
@@ -100,10 +103,12 @@ private:
 
     bool ExchangeThroughRemoteBlock(HWND window, UINT message, WPARAM wParam);
     bool ExchangeThroughView(HWND window, UINT message, WPARAM wParam);
+    void KeepTextInsideBuffer(HWND window);
 
     ChannelBlock block_{};
     Bitness bits_ = kOwnBitness;
     size_t size_ = 0;  // the text buffer and the structure in the control's layout
+    std::optional<ItemField> textField_;  // the structure's text pointer, once set
     OwnedHandle mapping_;
     MappedView view_;
     RemoteAllocation remote_;  // NT only

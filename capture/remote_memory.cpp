@@ -1,5 +1,7 @@
 #include "remote_memory.h"
 
+#include "unread_windows.h"
+
 namespace {
 
 // VirtualQueryEx needs PROCESS_QUERY_INFORMATION, which holds what
@@ -79,6 +81,8 @@ bool OpenControlProcess(HWND window, ControlProcess* process)
     if (!GetWindowThreadProcessId(window, &processId))
         return false;
     OwnedHandle handle(OpenProcess(kProcessAccess, FALSE, processId));
+    if (!handle && GetLastError() == ERROR_ACCESS_DENIED)
+        NoteProcessNotOpened(window);
     const std::optional<Bitness> bits = handle ? ProcessBitness(handle.Get()) : std::nullopt;
     if (!bits)
         return false;

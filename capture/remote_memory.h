@@ -25,7 +25,9 @@ struct ControlProcess {
 };
 
 // Opens the process of the window with the access the channel needs and
-// learns its bitness; false, holding nothing, when either fails.
+// learns its bitness; false, holding nothing, when either fails.  A process
+// that refuses the access (one running with higher rights) is noted
+// (unread_windows.h).
 bool OpenControlProcess(HWND window, ControlProcess* process);
 
 // The address that a block in a process of that bitness must end at or

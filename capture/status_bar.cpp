@@ -1,9 +1,10 @@
 #include "status_bar.h"
 
+#include "answer_bounds.h"
 #include "messages.h"
 #include "records.h"
 #include "remote_buffer.h"
-#include "sjis.h"
+#include "unread_windows.h"
 
 #include <commctrl.h>
 
@@ -26,7 +27,11 @@ struct Pane {
 // for and no block is involved.
 int StatusBar_GetParts(HWND hwnd)
 {
-    return static_cast<int>(AnswerOr(0, hwnd, SB_GETPARTS));
+    const BoundedCount parts =
+        BoundCount(AnswerOr(0, hwnd, SB_GETPARTS), kStatusBarPartLimit, kStatusBarPartLimit);
+    if (parts.outOfBounds)
+        NoteAnswerOutOfBounds(hwnd);
+    return parts.value;
 }
 
 // The pane's length in the low word, its drawing type in the high word.
@@ -62,15 +67,7 @@ size_t BlockSizeFor(const std::vector<Pane>& panes)
 // character cut in half at the end.
 std::string WholeCharacters(const char* bytes, size_t limit)
 {
-    const size_t length = strnlen(bytes, limit);
-    size_t end = 0;
-    while (end < length) {
-        const size_t next = end + (IsLeadByte(static_cast<unsigned char>(bytes[end])) ? 2 : 1);
-        if (next > length)
-            break;
-        end = next;
-    }
-    return std::string(bytes, end);
+    return std::string(bytes, WholeCharacterLength(bytes, strnlen(bytes, limit)));
 }
 
 // A pane that is owner-drawn or does not answer has an empty text.

@@ -1,8 +1,11 @@
 #include "tab_control.h"
 
+#include "answer_bounds.h"
 #include "messages.h"
 #include "records.h"
 #include "remote_buffer.h"
+#include "text_grid.h"
+#include "unread_windows.h"
 
 #include <commctrl.h>
 
@@ -13,9 +16,17 @@ namespace {
 
 constexpr ChannelBlock kTabBlock = BlockFor("Quillscape", kTabItemLayouts);
 
+// Each tab takes at least its separator, two columns of the caption line:
+// more tabs than that line holds cannot be shown, nor does a real control
+// have them.
+constexpr int64_t kTabLimit = TextGrid::kCols / 2;
+
 int TabControl_GetItemCount(HWND hwnd)
 {
-    return static_cast<int>(AnswerOr(0, hwnd, TCM_GETITEMCOUNT));
+    const BoundedCount count = BoundCount(AnswerOr(0, hwnd, TCM_GETITEMCOUNT), kTabLimit, kTabLimit);
+    if (count.outOfBounds)
+        NoteAnswerOutOfBounds(hwnd);
+    return count.value;
 }
 
 int TabControl_GetCurSel(HWND hwnd)

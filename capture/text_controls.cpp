@@ -1,7 +1,10 @@
 #include "text_controls.h"
 
+#include "answer_bounds.h"
+#include "fitting_text.h"
 #include "messages.h"
 #include "records.h"
+#include "unread_windows.h"
 #include "window_text.h"
 #include "wrap_text.h"
 
@@ -30,56 +33,15 @@ bool HasComboStrings(HWND hwnd)
     return !(style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) || (style & CBS_HASSTRINGS);
 }
 
-std::string ToAnsi(const std::wstring& wide)
-{
-    if (wide.empty())
-        return {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
-    return text;
-}
-
-// Fills a buffer of length + 1 characters; false when the control reports
-// an error (a negative answer) for the length or the text.
-template <class Char, class GetText>
-bool ReadIntoFittingBuffer(int length, GetText getText, std::basic_string<Char>* text)
-{
-    if (length < 0)
-        return false;
-    std::basic_string<Char> buffer(static_cast<size_t>(length) + 1, Char());
-    if (getText(&buffer[0]) < 0)
-        return false;
-    buffer.resize(std::char_traits<Char>::length(buffer.c_str()));
-    *text = std::move(buffer);
-    return true;
-}
-
-// Reads a whole entry: its length first, then its text into a buffer that
-// fits.  A Unicode window is asked for UTF-16 (see CharSet) and the entry
-// converted to the ANSI code page.
-template <class GetLength, class GetText>
-bool ReadEntry(HWND hwnd, GetLength getLength, GetText getText, std::string* entry)
-{
-    if (!IsWindowUnicode(hwnd))
-        return ReadIntoFittingBuffer(getLength(CharSet::Ansi), getText, entry);
-    std::wstring wide;
-    if (!ReadIntoFittingBuffer(getLength(CharSet::Wide), getText, &wide))
-        return false;
-    *entry = ToAnsi(wide);
-    return true;
-}
-
 bool ReadListEntry(HWND hwnd, bool hasStrings, int index, std::string* entry)
 {
     if (!hasStrings) {
         entry->clear();
         return true;
     }
-    return ReadEntry(
-        hwnd, [&](CharSet charSet) { return ListBox_GetTextLength(hwnd, index, charSet); },
-        [&](auto* buffer) { return ListBox_GetText(hwnd, index, buffer); }, entry);
+    return ReadFittingText(
+        TextCharSet(hwnd), [&](CharSet charSet) { return ListBox_GetTextLength(hwnd, index, charSet); },
+        [&](auto* buffer, int) { return ListBox_GetText(hwnd, index, buffer); }, entry);
 }
 
 std::string ComboSelection(HWND hwnd)
@@ -88,9 +50,9 @@ std::string ComboSelection(HWND hwnd)
     std::string text;
     if (selected == CB_ERR || !HasComboStrings(hwnd))
         return text;
-    ReadEntry(
-        hwnd, [&](CharSet charSet) { return ComboBox_GetLBTextLength(hwnd, selected, charSet); },
-        [&](auto* buffer) { return ComboBox_GetLBText(hwnd, selected, buffer); }, &text);
+    ReadFittingText(
+        TextCharSet(hwnd), [&](CharSet charSet) { return ComboBox_GetLBTextLength(hwnd, selected, charSet); },
+        [&](auto* buffer, int) { return ComboBox_GetLBText(hwnd, selected, buffer); }, &text);
     return text;
 }
 
@@ -125,6 +87,15 @@ struct EntryRange {
     bool all;
     int64_t last;  // when not all
 };
+
+// Entries beyond the item table's room are never read.
+int ListBoxEntryCount(HWND hwnd)
+{
+    const BoundedCount count = BoundCount(ListBox_GetCount(hwnd), kItemLimit, INT32_MAX);
+    if (count.outOfBounds)
+        NoteAnswerOutOfBounds(hwnd);
+    return count.value;
+}
 
 EntryRange EntriesToRead(HWND hwnd, const ItemRect& rect)
 {
@@ -186,7 +157,7 @@ void CaptureListBox(HWND hwnd)
     SetClassName(item, "ListBox");
     const ItemRect box = item.rect;
     const EntryRange range = EntriesToRead(hwnd, box);
-    const int count = ListBox_GetCount(hwnd);
+    const int count = ListBoxEntryCount(hwnd);
     const bool hasStrings = HasListStrings(hwnd);
     ItemRect row = box;
     std::string entry;

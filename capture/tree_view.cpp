@@ -1,10 +1,12 @@
 #include "tree_view.h"
 
+#include "answer_bounds.h"
 #include "fit_rows.h"
 #include "messages.h"
 #include "records.h"
 #include "remote_buffer.h"
 #include "sjis.h"
+#include "unread_windows.h"
 
 #include <commctrl.h>
 
@@ -31,11 +33,25 @@ struct TreeLine {
 // The rendered lines of the tree being captured, rebuilt by every call.
 std::vector<TreeLine> TreeScratchTable;
 char TreeHasCheckBoxes;
+// Every item met so far: an item that comes again closes a loop.
+ItemChain TreeItemsSeen;
 
 HTREEITEM NextItem(HWND window, UINT relation, HTREEITEM item)
 {
     return reinterpret_cast<HTREEITEM>(
         AnswerOr(0, window, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+// The next item in that relation, or null when there is none or when it was
+// met before: a loop, noted as an answer out of bounds, ends the chain.
+HTREEITEM NextNewItem(HWND window, UINT relation, HTREEITEM item)
+{
+    HTREEITEM next = NextItem(window, relation, item);
+    if (next && !TreeItemsSeen.Enter(reinterpret_cast<uintptr_t>(next))) {
+        NoteAnswerOutOfBounds(window);
+        return nullptr;
+    }
+    return next;
 }
 
 // Brings the item's text, state and children flag into the block.
@@ -104,11 +120,15 @@ void EndSiblingList()
 
 // Renders the children of parentItem and, below each expanded one, its
 // branch.  False when it gave up (an expanded item without children, an
-// unreadable first child or a full scratch table); the callers then give up
-// as well.
+// unreadable first child, a full scratch table or a level deeper than the
+// grid can indent); the callers then give up as well.
 bool CaptureTreeBranch(RemoteBuffer& block, HTREEITEM parentItem, HWND window, int depth)
 {
-    HTREEITEM item = NextItem(window, TVGN_CHILD, parentItem);
+    if (depth >= kTreeDepthLimit) {
+        NoteAnswerOutOfBounds(window);
+        return false;
+    }
+    HTREEITEM item = NextNewItem(window, TVGN_CHILD, parentItem);
     if (!item || !ReadItem(block, window, item))
         return false;
     bool afterExpanded = false;
@@ -123,7 +143,7 @@ bool CaptureTreeBranch(RemoteBuffer& block, HTREEITEM parentItem, HWND window, i
                 return false;
             afterExpanded = true;
         }
-        item = NextItem(window, TVGN_NEXT, item);
+        item = NextNewItem(window, TVGN_NEXT, item);
         if (!item || !ReadItem(block, window, item)) {
             EndSiblingList();
             return true;
@@ -136,14 +156,14 @@ bool CaptureTreeBranch(RemoteBuffer& block, HTREEITEM parentItem, HWND window, i
 // gives one line.
 void RenderRoots(RemoteBuffer& block, HWND window)
 {
-    HTREEITEM item = NextItem(window, TVGN_ROOT, nullptr);
+    HTREEITEM item = NextNewItem(window, TVGN_ROOT, nullptr);
     ReadItem(block, window, item);
     for (;;) {
         const bool expanded = IsExpanded(block);
         AddLine(block, 0, !TreeScratchTable.empty());
         if (expanded)
             CaptureTreeBranch(block, item, window, 1);
-        item = NextItem(window, TVGN_NEXT, item);
+        item = NextNewItem(window, TVGN_NEXT, item);
         if (!item || !ReadItem(block, window, item)) {
             EndSiblingList();
             return;
@@ -230,6 +250,7 @@ void CopyLines(size_t first)
 void CaptureTreeView(HWND hwnd)
 {
     TreeScratchTable.clear();
+    TreeItemsSeen = ItemChain();
     TreeHasCheckBoxes = (GetWindowLongA(hwnd, GWL_STYLE) & TVS_CHECKBOXES) ? 'Y' : 'N';
     RemoteChannel channel;
     if (!channel.Open(hwnd, {kTreeBlock}))

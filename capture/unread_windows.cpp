@@ -9,6 +9,9 @@ namespace {
 std::vector<DWORD> silentThreads;
 std::vector<HWND> unansweredWindows;
 std::vector<HWND> vanishedWindows;
+std::vector<HWND> lyingWindows;
+std::vector<DWORD> unopenedProcesses;
+bool tableFull;
 
 template <class T>
 bool Contains(const std::vector<T>& values, T value)
@@ -36,6 +39,9 @@ void ForgetUnreadWindows()
     silentThreads.clear();
     unansweredWindows.clear();
     vanishedWindows.clear();
+    lyingWindows.clear();
+    unopenedProcesses.clear();
+    tableFull = false;
 }
 
 bool IsSilentThread(DWORD thread)
@@ -54,11 +60,31 @@ void NoteVanishedWindow(HWND window)
     AddOnce(vanishedWindows, window);
 }
 
+void NoteAnswerOutOfBounds(HWND window)
+{
+    AddOnce(lyingWindows, window);
+}
+
+void NoteProcessNotOpened(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    AddOnce(unopenedProcesses, process);
+}
+
+void NoteTableFull()
+{
+    tableFull = true;
+}
+
 CaptureGaps CountUnreadWindows()
 {
     CaptureGaps gaps;
     gaps.silentThreads = Count(silentThreads);
     gaps.unaskedWindows = Count(unansweredWindows);
     gaps.vanishedWindows = Count(vanishedWindows);
+    gaps.lyingWindows = Count(lyingWindows);
+    gaps.unopenedProcesses = Count(unopenedProcesses);
+    gaps.tableFull = tableFull;
     return gaps;
 }

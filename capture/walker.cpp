@@ -1,5 +1,7 @@
 #include "walker.h"
 
+#include "answer_bounds.h"
+#include "capture_stop.h"
 #include "dispatch.h"
 #include "records.h"
 #include "unread_windows.h"
@@ -10,6 +12,14 @@ namespace {
 
 // The dialog's rectangle as recorded: its caption-less frame sits higher.
 constexpr int32_t kDialogLift = 14;
+
+// Levels of nested windows that are walked: deeper ones could not be told
+// apart in the grid anyway.
+constexpr int kWalkDepthLimit = 100;
+
+// The windows of this walk.  A program that reorders its windows while they
+// are read could lead the walk back to a window already visited.
+ItemChain walkedWindows;
 
 bool IsClass(const char* className, const char* name)
 {
@@ -32,7 +42,7 @@ bool IsComboBoxLike(const char* className)
 // `skip` instead, children and all.  False when the table is full.
 bool WalkChildrenOf(HWND window, int depth, char& skip)
 {
-    if (!GetTopWindow(window))
+    if (!GetTopWindow(window) || depth + 1 >= kWalkDepthLimit)
         return true;
     GetClassNameA(window, ScratchText, kScratchTextSize);
     if (!IsPage(ScratchText)) {
@@ -120,10 +130,12 @@ bool Visit(HWND window, int depth)
 
 void WalkChildren(HWND parent, int depth)
 {
+    if (depth == 0)
+        walkedWindows = ItemChain();
     HWND cur = CaptureMode == 'K' && depth == 0 ? parent : GetTopWindow(parent);
     PumpMessages();
-    while (cur && ItemCount < kItemLimit) {
-        if (!Visit(cur, depth))
+    while (cur && ItemCount < kItemLimit && !CaptureMustStop()) {
+        if (!walkedWindows.Enter(reinterpret_cast<uintptr_t>(cur)) || !Visit(cur, depth))
             return;
         cur = GetWindow(cur, GW_HWNDNEXT);
         if (CaptureMode == 'K')
@@ -137,6 +149,10 @@ void PumpMessages()
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
             return;
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+            CancelCapture();
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -1,6 +1,7 @@
 // qscap: converts a window on the desktop into text, as the program's finder
 // does, and prints the text exactly as the output document would get it.
 #include "capture_dump.h"
+#include "capture_stop.h"
 #include "conversion.h"
 #include "cp932.h"
 #include "pick_window.h"
@@ -45,7 +46,9 @@ const char kUsage[] =
     "  1  the text or the dump could not be written\n"
     "  2  a bad argument (named on stderr), or no such window\n"
     "  3  the text is written but incomplete: the window's program did not answer,\n"
-    "     or a window closed while it was read (one line on stderr for each)\n";
+    "     a window closed while it was read, answers were out of bounds, the\n"
+    "     program's process could not be opened, the item table filled up or the\n"
+    "     capture reached its time bound (one line on stderr for each)\n";
 
 struct Arguments {
     std::string title;
@@ -351,6 +354,21 @@ void PrintGaps(const CaptureGaps& gaps, bool utf8)
     if (gaps.vanishedWindows > 0)
         PrintLine("qscap: windows closed while they were read; the picture is cut short (windows: " +
                       std::to_string(gaps.vanishedWindows) + ")",
+                  utf8);
+    if (gaps.lyingWindows > 0)
+        PrintLine("qscap: answers out of bounds; what could not be shown is cut or left out (windows: " +
+                      std::to_string(gaps.lyingWindows) + ")",
+                  utf8);
+    if (gaps.unopenedProcesses > 0)
+        PrintLine("qscap: the program's process could not be opened; it runs with higher rights, and running "
+                  "qscap as administrator would read it (processes: " +
+                      std::to_string(gaps.unopenedProcesses) + ")",
+                  utf8);
+    if (gaps.tableFull)
+        PrintLine("qscap: item table full; the windows after its last record are missing", utf8);
+    if (gaps.stop == CaptureStop::TimeUp)
+        PrintLine("qscap: the capture took longer than " + std::to_string(kCaptureTimeLimitMs / 1000) +
+                      " s and was stopped; the picture is cut short",
                   utf8);
 }
 

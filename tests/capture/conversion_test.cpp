@@ -89,18 +89,56 @@ TEST_F(ConversionTest, AFullTableIsReportedOnceAndTheConversionGoesOn)
     EXPECT_EQ(Capture(list).size(), static_cast<size_t>(kItemLimit));
     EXPECT_EQ(reporter_.itemLimit, 1);
     EXPECT_EQ(result_.text.substr(0, 5), "entry");
+    EXPECT_TRUE(result_.gaps.tableFull);
+    EXPECT_STREQ(GapsMessage(result_.gaps), kTableFullMessage);
 }
 
-TEST(GapsMessage, NamesTheSilentProgramFirstAndNothingForACompleteCapture)
+// Esc while the walker looks at the queue stops the conversion: what was
+// recorded stays, nothing more is read, and the next conversion runs whole.
+TEST_F(ConversionTest, EscDuringTheWalkStopsItWithWhatItHasRead)
+{
+    AddChild("Static", "label", 0, 10, 10, 100, 20);
+    PostMessageA(host_, WM_KEYDOWN, VK_ESCAPE, 0);
+    Capture(host_);
+    EXPECT_EQ(Texts(reporter_.items), (std::vector<std::string>{"Host", "＿□Ｘ"}));
+    EXPECT_EQ(result_.gaps.stop, CaptureStop::Cancelled);
+    EXPECT_STREQ(GapsMessage(result_.gaps), kCancelledMessage);
+
+    Capture(host_);
+    EXPECT_EQ(Texts(reporter_.items), (std::vector<std::string>{"Host", "＿□Ｘ", "label"}));
+    EXPECT_TRUE(result_.gaps.IsComplete());
+}
+
+// Each cause added in turn takes the message when it costs the picture more
+// than those before it.
+TEST(GapsMessage, NamesTheCostliestCauseAndNothingForACompleteCapture)
 {
     CaptureGaps gaps;
     EXPECT_EQ(GapsMessage(gaps), nullptr);
+    EXPECT_TRUE(gaps.IsComplete());
     gaps.vanishedWindows = 1;
     EXPECT_STREQ(GapsMessage(gaps), kVanishedWindowMessage);
+    gaps.tableFull = true;
+    EXPECT_STREQ(GapsMessage(gaps), kTableFullMessage);
+    gaps.lyingWindows = 1;
+    EXPECT_STREQ(GapsMessage(gaps), kOutOfBoundsMessage);
+    gaps.unopenedProcesses = 1;
+    EXPECT_STREQ(GapsMessage(gaps), kProcessNotOpenedMessage);
     gaps.silentThreads = 1;
     EXPECT_STREQ(GapsMessage(gaps), kSilentProgramMessage);
-    gaps.vanishedWindows = 0;
-    EXPECT_STREQ(GapsMessage(gaps), kSilentProgramMessage);
+    gaps.stop = CaptureStop::TimeUp;
+    EXPECT_STREQ(GapsMessage(gaps), kTimeUpMessage);
+    gaps.stop = CaptureStop::Cancelled;
+    EXPECT_STREQ(GapsMessage(gaps), kCancelledMessage);
+
+    for (auto cause : {&CaptureGaps::lyingWindows, &CaptureGaps::unopenedProcesses}) {
+        CaptureGaps one;
+        one.*cause = 1;
+        EXPECT_FALSE(one.IsComplete());
+    }
+    CaptureGaps full;
+    full.tableFull = true;
+    EXPECT_FALSE(full.IsComplete());
 }
 
 }  // namespace

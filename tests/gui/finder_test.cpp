@@ -5,6 +5,8 @@
 #include "gui_test.h"
 #include "wait_until.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 namespace {
@@ -32,6 +34,17 @@ protected:
 bool KeyStateIs(int key, bool down)
 {
     return WaitUntil([key, down] { return (GetAsyncKeyState(key) < 0) == down; });
+}
+
+// The message pane's text: the first part of the main frame's status bar.
+std::string MessagePaneText(HWND frame)
+{
+    HWND bar = FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr);
+    char text[256] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        FixtureProcess::kExitTimeoutMs, &copied);
+    return text;
 }
 
 bool EndsWith(const std::string& text, const std::string& tail)
@@ -162,6 +175,40 @@ TEST_F(FinderTest, DisabledButtonAndPlainLabelAreFound)
         EXPECT_EQ(program_->Documents().size(), ++documents);
         EXPECT_EQ(ExpectActiveDocumentIsConversionOf(control).title, WindowText(control));
     }
+}
+
+}  // namespace
+
+namespace {
+
+class SilentProgramTest : public FinderTest {
+protected:
+    // The "lists" window beside the program, its thread stopped for good.
+    HWND OpenSilentBesideProgram()
+    {
+        HWND window = OpenBesideProgram(L"lists --hang-after-ready");
+        EXPECT_TRUE(window && WaitUntil([window] { return IsHungAppWindow(window) != FALSE; }))
+            << "the fixture still answers";
+        return window;
+    }
+};
+
+// Picking, marking and letting go ask nothing of the window under the
+// pointer that could wait on it; its conversion shows what the system knows,
+// as qscap does, and the message pane says what is missing.
+TEST_F(SilentProgramTest, AWindowThatStoppedAnsweringIsMarkedAndConvertedWithoutWaitingForIt)
+{
+    HWND window = OpenSilentBesideProgram();
+    ASSERT_TRUE(window);
+    const DWORD start = GetTickCount();
+    ASSERT_TRUE(ConvertAt(OnCaption(window)));
+    // One timeout for the silent thread, however many of its windows are read.
+    EXPECT_LT(GetTickCount() - start, 20000u);
+    EXPECT_EQ(Utf8(MessagePaneText(program_->Frame())),
+              Utf8("応答しないプログラムがあったため、一部の内容を取得できませんでした。"));
+    const std::string text = ViewText(ViewOf(program_->ActiveDocument()));
+    EXPECT_EQ(text.rfind("┏", 0), 0u) << Utf8(text);
+    EXPECT_NE(text.find("Fixture: lists"), std::string::npos) << Utf8(text);
 }
 
 }  // namespace

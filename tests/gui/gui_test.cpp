@@ -30,10 +30,14 @@ size_t LineCount(const std::string& text)
 // under the pointer next looks for messages; a message sent to that window
 // comes back after it has. Key and mouse input reach the system through
 // different processes, and a mouse message carries the keys the system
-// holds down when the move reaches it.
-bool InputHandedOnAt(POINT point)
+// holds down when the move reaches it.  A program that has stopped answering
+// looks for nothing: the drag's moves, which X hands to the client that the
+// button was pressed in, are then known handed on once the frame answers.
+bool InputHandedOnAt(POINT point, HWND frame)
 {
     HWND under = GetAncestor(WindowFromPoint(point), GA_ROOT);
+    if (under && IsHungAppWindow(under))
+        under = frame;
     DWORD_PTR result = 0;
     return under && SendMessageTimeoutW(under, WM_NULL, 0, 0, SMTO_NORMAL, kStateTimeoutMs, &result);
 }
@@ -132,7 +136,7 @@ bool GuiTest::DragFinderTo(POINT point)
         return false;
     const bool minimised = WaitUntil([this] { return IsIconic(program_->Frame()) != FALSE; });
     EXPECT_TRUE(minimised) << "the main frame was not minimised; " << FinderState(*program_, liftedImage_);
-    return minimised && input_.MoveTo(point) && InputHandedOnAt(point);
+    return minimised && input_.MoveTo(point) && InputHandedOnAt(point, program_->Frame());
 }
 
 bool GuiTest::ReleaseAndWaitForDocuments(size_t documents)

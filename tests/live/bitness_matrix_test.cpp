@@ -42,12 +42,6 @@ struct Target {
     const char* controls;
 };
 
-bool Runs32BitPrograms()
-{
-    char value[2] = {};
-    return !(GetEnvironmentVariableA("QS_NO_32BIT", value, sizeof value) == 1 && value[0] == '1');
-}
-
 const std::vector<Reader>& Readers()
 {
     static const std::vector<Reader> readers = Runs32BitPrograms()

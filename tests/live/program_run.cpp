@@ -21,6 +21,12 @@ ProgramRun RunProgram(const char* program, const std::wstring& arguments)
     return {process.ExitCode(), process.Output(), process.Errors()};
 }
 
+bool Runs32BitPrograms()
+{
+    char value[2] = {};
+    return !(GetEnvironmentVariableA("QS_NO_32BIT", value, sizeof value) == 1 && value[0] == '1');
+}
+
 std::wstring Hex(HWND window)
 {
     wchar_t text[16];

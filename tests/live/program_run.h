@@ -16,5 +16,9 @@ struct ProgramRun {
 // end, bounded; a program still running then is ended and the test fails.
 ProgramRun RunProgram(const char* program, const std::wstring& arguments);
 
+// False on a machine that does not execute 32-bit programs (tools/with-wine
+// then sets QS_NO_32BIT=1).
+bool Runs32BitPrograms();
+
 // The window's handle as qscap takes it: "0x" and hexadecimal digits.
 std::wstring Hex(HWND window);
