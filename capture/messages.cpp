@@ -3,34 +3,34 @@
 #include "capture_stop.h"
 #include "unread_windows.h"
 
-bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet)
+Delivery DeliverToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet)
 {
     const bool wide = charSet == CharSet::Wide;
     *result = 0;
     if (CaptureMustStop())
-        return false;
+        return Delivery::NotSent;
     const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
     if (thread == 0)
-        return false;
+        return Delivery::NotSent;
     if (thread == GetCurrentThreadId()) {
         *result = wide ? SendMessageW(hwnd, msg, wp, lp) : SendMessageA(hwnd, msg, wp, lp);
-        return true;
+        return Delivery::Answered;
     }
     if (IsSilentThread(thread)) {
         NoteUnansweredWindow(hwnd, thread);
-        return false;
+        return Delivery::NotSent;
     }
     DWORD_PTR answer = 0;
     const LRESULT sent = wide ? SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer)
                               : SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer);
     if (sent) {
         *result = static_cast<LRESULT>(answer);
-        return true;
+        return Delivery::Answered;
     }
     // A window that went away meanwhile says nothing about its thread.
     if (IsWindow(hwnd))
         NoteUnansweredWindow(hwnd, thread);
-    return false;
+    return Delivery::Unanswered;
 }
 
 bool IsAnswering(HWND hwnd)

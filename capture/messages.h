@@ -22,10 +22,26 @@ constexpr UINT kAnswerTimeoutMs = 1500;
 // unconverted, as UTF-16, twice as long as the buffer that was asked for.
 enum class CharSet { Ansi, Wide };
 
-// Sends the message; true with the window's answer in *result, or false
-// with *result 0 when the window is gone, its thread is silent or the
-// conversion must stop (capture_stop.h).
-bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet = CharSet::Ansi);
+// What became of a message to a captured window.
+enum class Delivery {
+    Answered,
+    // Never sent: the window was gone, its thread silent or the conversion
+    // had to stop (capture_stop.h).
+    NotSent,
+    // Sent but not answered in time: the window may still handle it later.
+    Unanswered,
+};
+
+// Sends the message; *result holds the window's answer, or 0 when it did not
+// answer.
+Delivery DeliverToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, CharSet charSet);
+
+// True with the window's answer in *result, or false with *result 0.
+inline bool SendToWindow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result,
+                         CharSet charSet = CharSet::Ansi)
+{
+    return DeliverToWindow(hwnd, msg, wp, lp, result, charSet) == Delivery::Answered;
+}
 
 // True when the window's thread answers (WM_NULL).  Used before calls that
 // send messages without a timeout of their own, such as EnableWindow.

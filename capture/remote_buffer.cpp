@@ -25,15 +25,17 @@ RemoteAllocation Allocate(const ControlProcess& process, size_t size)
     return AllocateBlockBelow(process.handle.Get(), size, BlockAddressEnd(process.bits));
 }
 
-// Sends a message that points into a remote block.  An unanswered message
-// may still reach the control later, so its block is left to the process.
+// Sends a message that points into a remote block.  A message sent but not
+// answered may still reach the control later, so its block is left to the
+// process; one never sent leaves nothing behind.
 bool AskThroughBlock(HWND window, UINT message, WPARAM wParam, RemoteAllocation& block, uintptr_t offset,
                      LRESULT* result)
 {
-    if (SendToWindow(window, message, wParam, static_cast<LPARAM>(AddressValue(block.Get()) + offset), result))
-        return true;
-    block.Abandon();
-    return false;
+    const LPARAM address = static_cast<LPARAM>(AddressValue(block.Get()) + offset);
+    const Delivery delivery = DeliverToWindow(window, message, wParam, address, result, CharSet::Ansi);
+    if (delivery == Delivery::Unanswered)
+        block.Abandon();
+    return delivery == Delivery::Answered;
 }
 
 // Controls fill a text buffer up to its capacity and then leave out the NUL.

@@ -1,5 +1,6 @@
 // The remote memory channel on controls of this process, which work on both
 // paths, and what it gives back when it closes.
+#include "capture_stop.h"
 #include "item_controls.h"
 #include "messages.h"
 #include "unread_windows.h"
@@ -181,6 +182,25 @@ TEST(RemoteChannel, ABlockWhoseMessageWentUnansweredIsLeftToTheControl)
     ASSERT_TRUE(control.WaitForAnswer());
     EXPECT_STREQ(reinterpret_cast<const char*>(address), "late");
     ForgetUnreadWindows();
+}
+
+// A conversion that has to stop sends nothing more: the block of a message
+// never sent cannot be written by anyone, and is given back.
+TEST(RemoteChannel, ABlockWhoseMessageWasNeverSentIsFreed)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(window);
+    uintptr_t address;
+    {
+        CaptureClock clock;
+        RemoteChannel channel;
+        ASSERT_TRUE(channel.Open(window, {kTreeBlock}));
+        address = channel.Buffer(0).TextAddress();
+        CancelCapture();
+        EXPECT_FALSE(channel.Buffer(0).Exchange(window, TVM_GETITEMA, 0));
+    }
+    EXPECT_TRUE(IsFreed(address));
+    DestroyWindow(window);
 }
 
 class OneShotReadTest : public CommonControlsTest {};

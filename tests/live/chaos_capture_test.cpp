@@ -3,7 +3,10 @@
 // seeds.  Every capture ends well within the conversion's time bound, qscap
 // exits 0 or 3 with one known line for each cause, and the target still
 // answers afterwards.  In the 64-bit build with the 32-bit build beside it,
-// every direction of reader and target takes part.
+// every direction of reader and target takes part. The target keeps no
+// memory or mapped view of the reader's, but for the block of a message that
+// a control did not answer because it destroyed itself meanwhile: whether it
+// will still write there cannot be known, so the block stays with it.
 
 #include "capture_stop.h"
 #include "host_path.h"
@@ -74,6 +77,31 @@ bool IsCauseLine(const std::string& line)
     return false;
 }
 
+// The allocations a reader could leave in the target: committed one-page
+// blocks (every block of the remote memory channel is one page) and mapped
+// views.
+struct TargetAllocations {
+    size_t pageBlocks = 0;
+    size_t mappedViews = 0;
+};
+
+TargetAllocations AllocationsOf(HANDLE process)
+{
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    TargetAllocations found;
+    MEMORY_BASIC_INFORMATION info;
+    for (const char* at = nullptr; VirtualQueryEx(process, at, &info, sizeof info) == sizeof info;
+         at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
+        if (info.AllocationBase != info.BaseAddress || info.State != MEM_COMMIT)
+            continue;
+        found.pageBlocks += info.Type == MEM_PRIVATE && info.Protect == PAGE_READWRITE &&
+                            info.RegionSize == system.dwPageSize;
+        found.mappedViews += info.Type == MEM_MAPPED;
+    }
+    return found;
+}
+
 class ChaosCaptureTest : public LiveFixtureTest {
 protected:
     // Captures the target under `arguments` with the reader; the lines qscap
@@ -86,9 +114,14 @@ protected:
         SCOPED_TRACE(what);
         if (!Open(HostPath(target.path), arguments))
             return {};
+        const TargetAllocations before = AllocationsOf(fixture_->Process().Handle());
         const DWORD start = GetTickCount();
         const ProgramRun run = RunProgram(reader.path, L"--hwnd " + Hex(window_) + L" --utf8");
         const DWORD elapsed = GetTickCount() - start;
+        const TargetAllocations after = AllocationsOf(fixture_->Process().Handle());
+        if (arguments != L"destroying")
+            EXPECT_EQ(after.pageBlocks, before.pageBlocks);
+        EXPECT_EQ(after.mappedViews, before.mappedViews);
         EXPECT_LT(elapsed, kCaptureBoundMs);
         EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 3) << "exit status " << run.exitCode << "\n"
                                                             << run.errors;
