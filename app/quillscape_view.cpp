@@ -50,7 +50,7 @@ bool CQuillscapeView::DragSelection(LPARAM position)
     SendMessageA(Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     if (start == end)
         return false;
-    const DWORD under = LOWORD(SendMessageA(Edit(), EM_CHARFROMPOS, 0, position));
+    const DWORD under = CharacterAt(position);
     if (under < start || under > end)
         return false;
 
