@@ -4,6 +4,7 @@
 #include "document.h"
 #include "edit_view.h"
 #include "mdi_child.h"
+#include "main_frame.h"
 #include "mdi_frame.h"
 #include "test_app.h"
 
@@ -15,6 +16,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -220,6 +223,27 @@ TEST_F(DocumentsTest, ClosingAModifiedDocumentAsksAndRespectsTheAnswer)
     EXPECT_EQ(app_.messages.size(), 3u);
     EXPECT_EQ(GetMenuItemCount(GetMenu(app_.MainFrame()->Handle())), 4) << "the frame's own menu is back";
     EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape");
+}
+
+TEST_F(DocumentsTest, AMultiLineTitleShowsItsFirstLineAndTheTextKeepsEveryLine)
+{
+    ConversionResult result;
+    result.text = "\x8F\xE3\x82\xCC\x8D\x73\r\n\x89\xBA\x82\xCC\x8D\x73\r\n";  // 上の行 / 下の行
+    const std::vector<std::pair<std::string, std::string>> titles = {
+        {"\x8F\xE3\x82\xCC\x8D\x73\r\n\x89\xBA\x82\xCC\x8D\x73", "\x8F\xE3\x82\xCC\x8D\x73"},
+        {"first\tline\x01\x7F\nsecond\rthird", "firstline"},
+        {"one line", "one line"},
+    };
+    auto* frame = static_cast<CMainFrame*>(app_.MainFrame());
+    for (const auto& [title, shown] : titles) {
+        result.title = title;
+        ASSERT_TRUE(frame->ShowConversion(result));
+        TestApp::Pump();
+        EXPECT_EQ(ActiveDocument()->Title(), shown);
+        EXPECT_EQ(Caption(Active()->Handle()), shown);
+        EXPECT_EQ(Caption(frame->Handle()), "Quillscape - " + shown);
+        EXPECT_EQ(ActiveView()->Text(), result.text);
+    }
 }
 
 }  // namespace
