@@ -80,7 +80,7 @@ void Document::UpdateFrameTitles() const
             frame->UpdateTitle(i + 1, count);
     }
     if (MdiFrameWindow* main = Application::Current()->MainFrame())
-        main->UpdateFrameTitle();
+        main->UpdateTitles();
 }
 
 bool Document::OnNewDocument()

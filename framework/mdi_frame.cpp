@@ -177,12 +177,20 @@ void MdiFrameWindow::SetMenuFor(MdiChildWindow* child)
     DrawMenuBar(Handle());
 }
 
-void MdiFrameWindow::UpdateFrameTitle()
+void MdiFrameWindow::UpdateTitles()
 {
+    // The MDI client names each child in the Window menu when the child is
+    // made, still untitled then, or when the menu comes; not when it is renamed.
+    SendMessageA(mdiClient_, WM_MDIREFRESHMENU, 0, 0);
+    DrawMenuBar(Handle());
+
+    BOOL maximised = FALSE;
     MdiChildWindow* child = ActiveChild();
+    if (child)
+        SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
     Document* document = child ? child->GetDocument() : nullptr;
-    const std::string caption = document ? title_ + " - " + document->Title() : title_;
-    // DefFrameProc adds the maximised child's title itself; only the base changes here.
+    // DefFrameProc adds a maximised child's title itself, in brackets.
+    const std::string caption = document && !maximised ? title_ + " - " + document->Title() : title_;
     char current[512] = "";
     GetWindowTextA(Handle(), current, sizeof current);
     if (caption != current)
@@ -317,7 +325,7 @@ LRESULT MdiFrameWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case kChildrenChanged:
         if (!preview_)
             SetMenuFor(ActiveChild());
-        UpdateFrameTitle();
+        UpdateTitles();
         return 0;
     case WM_CLOSE:
         if (preview_)

@@ -50,7 +50,9 @@ public:
 
     // Menu, caption and children's titles after a child came or went.
     void OnChildrenChanged();
-    void UpdateFrameTitle();
+    // The caption and the Window menu's entries after a title changed, or
+    // the active child was maximised or restored.
+    void UpdateTitles();
     virtual void OnIdle();
 
     bool QueryCommand(UINT id, CommandState* state) override;

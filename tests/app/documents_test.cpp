@@ -1,5 +1,6 @@
 #include "application.h"
 #include "capture_state.h"
+#include "child_frame.h"
 #include "doc_template.h"
 #include "document.h"
 #include "edit_view.h"
@@ -244,6 +245,67 @@ TEST_F(DocumentsTest, AMultiLineTitleShowsItsFirstLineAndTheTextKeepsEveryLine)
         EXPECT_EQ(Caption(frame->Handle()), "Quillscape - " + shown);
         EXPECT_EQ(ActiveView()->Text(), result.text);
     }
+}
+
+// The entry of the Window menu that names `title`, or an empty string.
+std::string WindowMenuEntry(HWND frame, const std::string& title)
+{
+    HMENU menu = GetMenu(frame);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        HMENU popup = GetSubMenu(menu, i);
+        for (int j = 0; popup && j < GetMenuItemCount(popup); ++j) {
+            char text[256] = "";
+            GetMenuStringA(popup, j, text, sizeof text, MF_BYPOSITION);
+            const std::string entry = text;
+            if (GetMenuItemID(popup, j) >= kFirstMdiChildId && entry.size() >= title.size() &&
+                entry.compare(entry.size() - title.size(), title.size(), title) == 0)
+                return entry;
+        }
+    }
+    return std::string();
+}
+
+TEST_F(DocumentsTest, MaximisedNewestAndOpenedDocumentsBehaveAsInEveryMdiProgram)
+{
+    auto* frame = static_cast<CMainFrame*>(app_.MainFrame());
+    HWND main = frame->Handle();
+    ConversionResult result;
+    result.text = "picture\r\n";
+    for (const char* title : {"first", "second"}) {
+        result.title = title;
+        ASSERT_TRUE(frame->ShowConversion(result));
+        TestApp::Pump();
+        EXPECT_EQ(WindowMenuEntry(main, title), std::string("&") + (title[0] == 'f' ? "1" : "2") + " " + title)
+            << "the newest document in the Window menu at once";
+    }
+
+    SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
+    TestApp::Pump();
+    EXPECT_EQ(Caption(main), "Quillscape - [second]");
+    result.title = "third";
+    ASSERT_TRUE(frame->ShowConversion(result));
+    TestApp::Pump();
+    EXPECT_TRUE(IsZoomed(Active()->Handle())) << "a new document opens maximised beside a maximised one";
+    EXPECT_EQ(Caption(main), "Quillscape - [third]");
+    EXPECT_EQ(WindowMenuEntry(main, "third"), "&3 third");
+    SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
+    TestApp::Pump();
+    EXPECT_EQ(Caption(main), "Quillscape - third");
+
+    // A file's frame is sized for its text, whatever the last conversion's size.
+    OutputCols = 100;
+    OutputRows = 20;
+    const std::string path = ScratchPath("lines.txt");
+    WriteBytes(path, "12345678901234567890\r\n\x8F\xE3\r\n" + std::string(30, '-') + "\r\nlast");
+    ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
+    TestApp::Pump();
+    RECT rect, client;
+    GetWindowRect(Active()->Handle(), &rect);
+    GetClientRect(main, &client);
+    const SIZE wanted = ChildFrameSize(30, 4, client);
+    EXPECT_EQ(rect.right - rect.left, wanted.cx);
+    EXPECT_EQ(rect.bottom - rect.top, wanted.cy);
+    ResetCaptureState();
 }
 
 }  // namespace
