@@ -4,6 +4,7 @@
 #pragma once
 
 #include "command.h"
+#include "guards.h"
 #include "window.h"
 
 #include <string>
@@ -76,9 +77,11 @@ private:
     void SetMenuFor(MdiChildWindow* child);
 
     HWND mdiClient_ = nullptr;
-    HMENU ownMenu_ = nullptr;
+    // Its own menu and accelerators, loaded with the frame. The menu shown
+    // and the one put away for a preview are borrowed from their owners.
+    OwnedMenu ownMenu_;
     HMENU shownMenu_ = nullptr;
-    HACCEL ownAccelerators_ = nullptr;
+    OwnedAccelerators ownAccelerators_;
     std::string title_;
     std::string idleText_;
     DialogBar* topBar_ = nullptr;

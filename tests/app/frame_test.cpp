@@ -1,7 +1,10 @@
-// The main frame's status bar as the frame changes size: the indicator
-// panes stay at its right end, and the bar on the screen is the bar drawn.
+// The main frame's bars and resources: the status bar's indicator panes stay
+// at its right end whatever the frame's size, the bar on the screen is the
+// bar drawn, and the menus and accelerators go with the program.
 
+#include "doc_template.h"
 #include "guards.h"
+#include "mdi_child.h"
 #include "mdi_frame.h"
 #include "test_app.h"
 
@@ -68,6 +71,38 @@ TEST(FrameTest, StatusBarIndicatorsStayAtTheRightEndAndTheBarIsDrawnAtEverySize)
         EXPECT_GT(panes[1].left, 0) << width << " px";
         EXPECT_TRUE(Pixels(bar, true) == Pixels(bar, false)) << width << " px: the screen shows the bar undrawn";
     }
+}
+
+bool IsAcceleratorTable(HACCEL table)
+{
+    return CopyAcceleratorTableA(table, nullptr, 0) > 0;
+}
+
+TEST(FrameTest, MenusAndAcceleratorsAreDestroyedWithTheProgram)
+{
+    HMENU frameMenu = nullptr, documentMenu = nullptr;
+    HACCEL frameKeys = nullptr, documentKeys = nullptr;
+    {
+        TestApp app;
+        frameMenu = GetMenu(app.MainFrame()->Handle());
+        frameKeys = app.MainFrame()->Accelerators();
+        documentMenu = app.FirstTemplate()->Menu();
+        documentKeys = app.FirstTemplate()->Accelerators();
+        // A document comes and goes: each menu is shown in turn and stays.
+        app.Command(kCommandNew);
+        EXPECT_EQ(GetMenu(app.MainFrame()->Handle()), documentMenu);
+        SendMessageA(app.MainFrame()->ActiveChild()->Handle(), WM_CLOSE, 0, 0);
+        TestApp::Pump();
+        EXPECT_EQ(GetMenu(app.MainFrame()->Handle()), frameMenu);
+        for (HMENU menu : {frameMenu, documentMenu})
+            EXPECT_TRUE(IsMenu(menu));
+        EXPECT_TRUE(IsAcceleratorTable(frameKeys));
+        EXPECT_TRUE(!documentKeys || IsAcceleratorTable(documentKeys)) << "the template's own, when it has one";
+    }
+    for (HMENU menu : {frameMenu, documentMenu})
+        EXPECT_FALSE(IsMenu(menu));
+    for (HACCEL table : {frameKeys, documentKeys})
+        EXPECT_FALSE(IsAcceleratorTable(table));
 }
 
 }  // namespace
