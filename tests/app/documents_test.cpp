@@ -226,68 +226,47 @@ TEST_F(DocumentsTest, ClosingAModifiedDocumentAsksAndRespectsTheAnswer)
     EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape");
 }
 
-TEST_F(DocumentsTest, AMultiLineTitleShowsItsFirstLineAndTheTextKeepsEveryLine)
+// The Window menu's entry for the `number`th child frame.
+std::string WindowMenuEntry(HWND frame, int number)
 {
-    ConversionResult result;
-    result.text = "\x8F\xE3\x82\xCC\x8D\x73\r\n\x89\xBA\x82\xCC\x8D\x73\r\n";  // 上の行 / 下の行
-    const std::vector<std::pair<std::string, std::string>> titles = {
-        {"\x8F\xE3\x82\xCC\x8D\x73\r\n\x89\xBA\x82\xCC\x8D\x73", "\x8F\xE3\x82\xCC\x8D\x73"},
-        {"first\tline\x01\x7F\nsecond\rthird", "firstline"},
-        {"one line", "one line"},
-    };
-    auto* frame = static_cast<CMainFrame*>(app_.MainFrame());
-    for (const auto& [title, shown] : titles) {
-        result.title = title;
-        ASSERT_TRUE(frame->ShowConversion(result));
-        TestApp::Pump();
-        EXPECT_EQ(ActiveDocument()->Title(), shown);
-        EXPECT_EQ(Caption(Active()->Handle()), shown);
-        EXPECT_EQ(Caption(frame->Handle()), "Quillscape - " + shown);
-        EXPECT_EQ(ActiveView()->Text(), result.text);
-    }
+    char text[256] = "";
+    GetMenuStringA(GetMenu(frame), kFirstMdiChildId + number - 1, text, sizeof text, MF_BYCOMMAND);
+    return text;
 }
 
-// The entry of the Window menu that names `title`, or an empty string.
-std::string WindowMenuEntry(HWND frame, const std::string& title)
-{
-    HMENU menu = GetMenu(frame);
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        HMENU popup = GetSubMenu(menu, i);
-        for (int j = 0; popup && j < GetMenuItemCount(popup); ++j) {
-            char text[256] = "";
-            GetMenuStringA(popup, j, text, sizeof text, MF_BYPOSITION);
-            const std::string entry = text;
-            if (GetMenuItemID(popup, j) >= kFirstMdiChildId && entry.size() >= title.size() &&
-                entry.compare(entry.size() - title.size(), title.size(), title) == 0)
-                return entry;
-        }
-    }
-    return std::string();
-}
-
-TEST_F(DocumentsTest, MaximisedNewestAndOpenedDocumentsBehaveAsInEveryMdiProgram)
+TEST_F(DocumentsTest, TitlesCaptionsAndSizesBehaveAsInEveryMdiProgram)
 {
     auto* frame = static_cast<CMainFrame*>(app_.MainFrame());
     HWND main = frame->Handle();
     ConversionResult result;
-    result.text = "picture\r\n";
-    for (const char* title : {"first", "second"}) {
+    result.text = "\x8F\xE3\x82\xCC\x8D\x73\r\n\x89\xBA\x82\xCC\x8D\x73\r\n";  // 上の行 / 下の行
+    // A title shows its first line without control characters; the text
+    // keeps every line. The newest document has its Window-menu entry at once.
+    const std::vector<std::pair<std::string, std::string>> titles = {
+        {result.text, "\x8F\xE3\x82\xCC\x8D\x73"},
+        {"first\tline\x01\x7F\nsecond\rthird", "firstline"},
+    };
+    int number = 0;
+    for (const auto& [title, shown] : titles) {
         result.title = title;
         ASSERT_TRUE(frame->ShowConversion(result));
         TestApp::Pump();
-        EXPECT_EQ(WindowMenuEntry(main, title), std::string("&") + (title[0] == 'f' ? "1" : "2") + " " + title)
-            << "the newest document in the Window menu at once";
+        EXPECT_EQ(Caption(Active()->Handle()), shown);
+        EXPECT_EQ(Caption(main), "Quillscape - " + shown);
+        ++number;
+        EXPECT_EQ(WindowMenuEntry(main, number), "&" + std::to_string(number) + " " + shown);
+        EXPECT_EQ(ActiveView()->Text(), result.text);
     }
 
     SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
     TestApp::Pump();
-    EXPECT_EQ(Caption(main), "Quillscape - [second]");
+    EXPECT_EQ(Caption(main), "Quillscape - [firstline]");
     result.title = "third";
     ASSERT_TRUE(frame->ShowConversion(result));
     TestApp::Pump();
     EXPECT_TRUE(IsZoomed(Active()->Handle())) << "a new document opens maximised beside a maximised one";
     EXPECT_EQ(Caption(main), "Quillscape - [third]");
-    EXPECT_EQ(WindowMenuEntry(main, "third"), "&3 third");
+    EXPECT_EQ(WindowMenuEntry(main, 3), "&3 third");
     SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
     TestApp::Pump();
     EXPECT_EQ(Caption(main), "Quillscape - third");

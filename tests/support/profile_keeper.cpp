@@ -38,8 +38,9 @@ public:
     void TearDown() override
     {
         SHDeleteKeyA(HKEY_CURRENT_USER, kProfileKey);
-        if (kept_)
+        if (kept_) {
             EXPECT_TRUE(CopyKey(keptKey_, kProfileKey)) << "the profile was not put back";
+        }
         SHDeleteKeyA(HKEY_CURRENT_USER, keptKey_.c_str());
     }
 
