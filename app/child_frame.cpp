@@ -4,6 +4,8 @@
 #include "capture_state.h"
 #include "mdi_frame.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kCellWidth = 6;
@@ -25,6 +27,26 @@ SIZE ChildFrameSize(int32_t cols, int32_t rows, const RECT& mainClient)
     if (height > roomHeight)
         height = roomHeight;
     return {width, height};
+}
+
+void CChildFrame::FitText(const std::string& text)
+{
+    int32_t cols = 0, rows = 0;
+    for (size_t start = 0; start < text.size(); ++rows) {
+        const size_t end = std::min(text.find("\r\n", start), text.size());
+        cols = std::max(cols, static_cast<int32_t>(end - start));
+        start = end + 2;
+    }
+    RECT client{};
+    GetClientRect(Application::Current()->MainFrame()->Handle(), &client);
+    const SIZE size = ChildFrameSize(cols, rows, client);
+    // The restored rectangle: a maximised frame keeps filling the area.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(Handle(), &placement);
+    placement.rcNormalPosition.right = placement.rcNormalPosition.left + size.cx;
+    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + size.cy;
+    SetWindowPlacement(Handle(), &placement);
 }
 
 void CChildFrame::PreCreateWindow(SIZE* size)

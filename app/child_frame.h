@@ -6,12 +6,18 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 // The size of a new child frame for a picture of `cols` x `rows` cells,
 // held within the main frame's client area less 64 pixels at the bottom.
 SIZE ChildFrameSize(int32_t cols, int32_t rows, const RECT& mainClient);
 
 class CChildFrame : public MdiChildWindow {
+public:
+    // Sizes the frame for `text` as for a conversion's picture: a cell for
+    // each byte of its longest line, a row for each line.
+    void FitText(const std::string& text);
+
 protected:
     void PreCreateWindow(SIZE* size) override;
 };

@@ -1,6 +1,8 @@
 #include "quillscape_view.h"
 
 #include "application.h"
+#include "child_frame.h"
+#include "document.h"
 #include "drag_source.h"
 #include "printer_settings.h"
 
@@ -19,6 +21,13 @@ HFONT CreateViewFont(int height, int width)
 }  // namespace
 
 CQuillscapeView::CQuillscapeView() : m_font(CreateViewFont(12, 6)) {}
+
+void CQuillscapeView::OnInitialUpdate()
+{
+    auto* frame = dynamic_cast<CChildFrame*>(Frame());
+    if (frame && GetDocument() && !GetDocument()->PathName().empty())
+        frame->FitText(Text());
+}
 
 // 40 x 22 printer units at 100 %; the print dialog comes after, so a printer
 // chosen there prints with the font of the default printer's scale.
@@ -50,7 +59,7 @@ bool CQuillscapeView::DragSelection(LPARAM position)
     SendMessageA(Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     if (start == end)
         return false;
-    const DWORD under = LOWORD(SendMessageA(Edit(), EM_CHARFROMPOS, 0, position));
+    const DWORD under = CharacterAt(position);
     if (under < start || under > end)
         return false;
 

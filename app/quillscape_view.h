@@ -11,6 +11,8 @@ class CQuillscapeView : public EditView {
 public:
     CQuillscapeView();
 
+    // A file's frame is sized for its text, as a conversion's is for its picture.
+    void OnInitialUpdate() override;
     bool OnPreparePrinting(PrintInfo& info) override;
     void OnEndPrinting(HDC dc, PrintInfo& info) override;
 

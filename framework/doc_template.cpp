@@ -37,19 +37,16 @@ DocTemplate::DocTemplate(UINT resourceId, MakeDocument makeDocument, MakeFrame m
 {
 }
 
-DocTemplate::~DocTemplate()
-{
-    if (menu_)
-        DestroyMenu(menu_);
-}
+// Here, where a Document is a complete type.
+DocTemplate::~DocTemplate() = default;
 
 bool DocTemplate::LoadResources()
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    menu_ = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId_));
-    accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId_));
+    menu_.Reset(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId_)));
+    accelerators_.Reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId_)));
     fields_ = SplitFields(LoadString(resourceId_));
-    return menu_ != nullptr;
+    return static_cast<bool>(menu_);
 }
 
 std::string DocTemplate::Field(size_t index) const

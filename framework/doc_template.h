@@ -5,6 +5,7 @@
 #pragma once
 
 #include "command.h"
+#include "guards.h"
 
 #include <windows.h>
 
@@ -29,8 +30,8 @@ public:
     // Loads the menu, the accelerators and the template string.
     bool LoadResources();
 
-    HMENU Menu() const { return menu_; }
-    HACCEL Accelerators() const { return accelerators_; }
+    HMENU Menu() const { return menu_.Get(); }
+    HACCEL Accelerators() const { return accelerators_.Get(); }
     // Field 1 to 6 of the template string after the window title.
     std::string DocumentName() const { return Field(1); }
     std::string FilterName() const { return Field(3); }
@@ -62,8 +63,8 @@ private:
     MakeDocument makeDocument_;
     MakeFrame makeFrame_;
     MakeView makeView_;
-    HMENU menu_ = nullptr;
-    HACCEL accelerators_ = nullptr;
+    OwnedMenu menu_;
+    OwnedAccelerators accelerators_;
     std::vector<std::string> fields_;
     std::vector<std::unique_ptr<Document>> documents_;
     int untitledCount_ = 0;

@@ -21,6 +21,20 @@ std::string FileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// A title stands on one line in captions, the Window menu and prompts: the
+// first line of `text`, without control characters. No byte of a
+// double-byte character is below 0x20, so the bytes can be taken one by one.
+std::string OneLine(const std::string& text)
+{
+    std::string line;
+    for (char byte : text.substr(0, text.find_first_of("\r\n"))) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code >= 0x20 && code != 0x7F)
+            line += byte;
+    }
+    return line;
+}
+
 HWND MainWindow()
 {
     MdiFrameWindow* frame = Application::Current()->MainFrame();
@@ -31,7 +45,7 @@ HWND MainWindow()
 
 void Document::SetTitle(const std::string& title)
 {
-    title_ = title;
+    title_ = OneLine(title);
     UpdateFrameTitles();
 }
 
@@ -66,7 +80,7 @@ void Document::UpdateFrameTitles() const
             frame->UpdateTitle(i + 1, count);
     }
     if (MdiFrameWindow* main = Application::Current()->MainFrame())
-        main->UpdateFrameTitle();
+        main->UpdateTitles();
 }
 
 bool Document::OnNewDocument()

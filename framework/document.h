@@ -22,6 +22,7 @@ public:
 
     DocTemplate* Template() const { return template_; }
     const std::string& Title() const { return title_; }
+    // Keeps the first line of `title`, without control characters.
     void SetTitle(const std::string& title);
     const std::string& PathName() const { return path_; }
     // Names the document after its file and puts the file on the recent list.

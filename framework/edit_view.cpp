@@ -86,6 +86,16 @@ std::string EditView::TextBetween(DWORD start, DWORD end) const
     return start < text.size() ? ToCodePage(text.substr(start, end - start)) : std::string();
 }
 
+// EM_CHARFROMPOS gives the offset in a low word, which wraps past 65,535
+// characters, and the line in the high word: the line's own start, with
+// the low word's distance from it, is the offset whole.
+DWORD EditView::CharacterAt(LPARAM position) const
+{
+    const LRESULT found = SendMessageA(Handle(), EM_CHARFROMPOS, 0, position);
+    const auto lineStart = static_cast<DWORD>(SendMessageA(Handle(), EM_LINEINDEX, HIWORD(found), 0));
+    return lineStart + static_cast<WORD>(LOWORD(found) - LOWORD(lineStart));
+}
+
 std::string EditView::SaveBytes() const
 {
     return exactBytes_ ? *exactBytes_ : Text();

@@ -34,8 +34,11 @@ public:
 
     HWND Edit() const { return Handle(); }
     std::string Text() const;
-    // The text between two of the control's offsets (EM_GETSEL, EM_CHARFROMPOS).
+    // The text between two of the control's offsets (EM_GETSEL, CharacterAt).
     std::string TextBetween(DWORD start, DWORD end) const;
+    // The offset of the character at a point of the control's client area
+    // (x in the low word of `position`, y in the high word).
+    DWORD CharacterAt(LPARAM position) const;
     std::string SaveBytes() const override;
     bool LoadBytes(const std::string& bytes) override;
     void OnNotification(UINT code) override;

@@ -44,6 +44,7 @@ inline void DeleteMemoryDC(HDC dc) { DeleteDC(dc); }
 inline void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void DestroyCursorHandle(HCURSOR cursor) { DestroyCursor(cursor); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
+inline void DestroyAcceleratorHandle(HACCEL table) { DestroyAcceleratorTable(table); }
 inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
 
 using OwnedFont = Owned<HFONT, DeleteGdiObject>;
@@ -54,6 +55,7 @@ using OwnedMemoryDC = Owned<HDC, DeleteMemoryDC>;
 using OwnedIcon = Owned<HICON, DestroyIconHandle>;
 using OwnedCursor = Owned<HCURSOR, DestroyCursorHandle>;
 using OwnedMenu = Owned<HMENU, DestroyMenuHandle>;
+using OwnedAccelerators = Owned<HACCEL, DestroyAcceleratorHandle>;
 using OwnedGlobal = Owned<HGLOBAL, FreeGlobal>;
 using OwnedKernelHandle = Owned<HANDLE, CloseKernelHandle>;
 

@@ -34,6 +34,10 @@ bool MdiChildWindow::CreateFrame(MdiFrameWindow* frame, Document* document, View
     create.cx = size.cx;
     create.cy = size.cy;
     create.style = WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    // Beside a maximised child a new one comes maximised too.
+    BOOL maximised = FALSE;
+    if (SendMessageA(frame->MdiClient(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)) && maximised)
+        create.style |= WS_MAXIMIZE;
     create.lParam = reinterpret_cast<LPARAM>(this);
     HWND hwnd = reinterpret_cast<HWND>(
         SendMessageA(frame->MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
@@ -92,13 +96,17 @@ LRESULT MdiChildWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             return -1;
         pendingDocument_ = nullptr;
         return 0;
-    case WM_SIZE:
+    case WM_SIZE: {
+        const LRESULT result = Default(message, wParam, lParam);
         if (view_ && view_->Handle()) {
             RECT client;
             GetClientRect(Handle(), &client);
             MoveWindow(view_->Handle(), 0, 0, client.right, client.bottom, TRUE);
         }
-        break;
+        if (wParam == SIZE_MAXIMIZED || wParam == SIZE_RESTORED)
+            mainFrame_->UpdateTitles();
+        return result;
+    }
     case WM_SETFOCUS:
         if (view_ && view_->Handle())
             SetFocus(view_->Handle());

@@ -37,15 +37,15 @@ bool MdiFrameWindow::LoadFrame(UINT resourceId, DWORD style)
     if (!RegisterClassFor(kFrameClass, CS_DBLCLKS, icon, LoadCursor(nullptr, IDC_ARROW),
                           reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
         return false;
-    ownMenu_ = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
-    ownAccelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
+    ownMenu_.Reset(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId)));
+    ownAccelerators_.Reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId)));
     title_ = LoadString(resourceId);
     idleText_ = LoadString(kIdleMessageId);
     RECT rect{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
     if (!PreCreateWindow(&rect))
         return false;
-    shownMenu_ = ownMenu_;
-    return Create(kFrameClass, title_.c_str(), style, 0, rect, nullptr, ownMenu_) != nullptr;
+    shownMenu_ = ownMenu_.Get();
+    return Create(kFrameClass, title_.c_str(), style, 0, rect, nullptr, ownMenu_.Get()) != nullptr;
 }
 
 bool MdiFrameWindow::CreateMdiClient()
@@ -89,7 +89,7 @@ HACCEL MdiFrameWindow::Accelerators() const
     Document* document = child ? child->GetDocument() : nullptr;
     if (document && document->Template()->Accelerators())
         return document->Template()->Accelerators();
-    return ownAccelerators_;
+    return ownAccelerators_.Get();
 }
 
 void MdiFrameWindow::SetBars(DialogBar* topBar, StatusBar* statusBar)
@@ -168,7 +168,7 @@ void MdiFrameWindow::OnChildrenChanged()
 void MdiFrameWindow::SetMenuFor(MdiChildWindow* child)
 {
     Document* document = child ? child->GetDocument() : nullptr;
-    HMENU menu = document && document->Template()->Menu() ? document->Template()->Menu() : ownMenu_;
+    HMENU menu = document && document->Template()->Menu() ? document->Template()->Menu() : ownMenu_.Get();
     if (menu == shownMenu_)
         return;
     shownMenu_ = menu;
@@ -177,12 +177,20 @@ void MdiFrameWindow::SetMenuFor(MdiChildWindow* child)
     DrawMenuBar(Handle());
 }
 
-void MdiFrameWindow::UpdateFrameTitle()
+void MdiFrameWindow::UpdateTitles()
 {
+    // The MDI client names each child in the Window menu when the child is
+    // made, still untitled then, or when the menu comes; not when it is renamed.
+    SendMessageA(mdiClient_, WM_MDIREFRESHMENU, 0, 0);
+    DrawMenuBar(Handle());
+
+    BOOL maximised = FALSE;
     MdiChildWindow* child = ActiveChild();
+    if (child)
+        SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
     Document* document = child ? child->GetDocument() : nullptr;
-    const std::string caption = document ? title_ + " - " + document->Title() : title_;
-    // DefFrameProc adds the maximised child's title itself; only the base changes here.
+    // DefFrameProc adds a maximised child's title itself, in brackets.
+    const std::string caption = document && !maximised ? title_ + " - " + document->Title() : title_;
     char current[512] = "";
     GetWindowTextA(Handle(), current, sizeof current);
     if (caption != current)
@@ -317,7 +325,7 @@ LRESULT MdiFrameWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case kChildrenChanged:
         if (!preview_)
             SetMenuFor(ActiveChild());
-        UpdateFrameTitle();
+        UpdateTitles();
         return 0;
     case WM_CLOSE:
         if (preview_)

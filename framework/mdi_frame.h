@@ -4,6 +4,7 @@
 #pragma once
 
 #include "command.h"
+#include "guards.h"
 #include "window.h"
 
 #include <string>
@@ -50,7 +51,9 @@ public:
 
     // Menu, caption and children's titles after a child came or went.
     void OnChildrenChanged();
-    void UpdateFrameTitle();
+    // The caption and the Window menu's entries after a title changed, or
+    // the active child was maximised or restored.
+    void UpdateTitles();
     virtual void OnIdle();
 
     bool QueryCommand(UINT id, CommandState* state) override;
@@ -74,9 +77,11 @@ private:
     void SetMenuFor(MdiChildWindow* child);
 
     HWND mdiClient_ = nullptr;
-    HMENU ownMenu_ = nullptr;
+    // Its own menu and accelerators, loaded with the frame. The menu shown
+    // and the one put away for a preview are borrowed from their owners.
+    OwnedMenu ownMenu_;
     HMENU shownMenu_ = nullptr;
-    HACCEL ownAccelerators_ = nullptr;
+    OwnedAccelerators ownAccelerators_;
     std::string title_;
     std::string idleText_;
     DialogBar* topBar_ = nullptr;

@@ -79,6 +79,19 @@ void StatusBar::UpdateIndicators()
     }
 }
 
+// The bar places itself along its parent's bottom edge on WM_SIZE: the
+// indicators follow its right end, and the whole bar is drawn again, since
+// the panes moved inside what was already on the screen.
+LRESULT StatusBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = Default(message, wParam, lParam);
+    if (message == WM_SIZE) {
+        SetPaneWidths();
+        InvalidateRect(Handle(), nullptr, TRUE);
+    }
+    return result;
+}
+
 int StatusBar::Height() const
 {
     RECT rect;

@@ -22,6 +22,9 @@ public:
     void UpdateIndicators();
     int Height() const;
 
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     void SetPaneWidths();
 

@@ -1,9 +1,11 @@
 #include "application.h"
 #include "capture_state.h"
+#include "child_frame.h"
 #include "doc_template.h"
 #include "document.h"
 #include "edit_view.h"
 #include "mdi_child.h"
+#include "main_frame.h"
 #include "mdi_frame.h"
 #include "test_app.h"
 
@@ -15,6 +17,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -220,6 +224,67 @@ TEST_F(DocumentsTest, ClosingAModifiedDocumentAsksAndRespectsTheAnswer)
     EXPECT_EQ(app_.messages.size(), 3u);
     EXPECT_EQ(GetMenuItemCount(GetMenu(app_.MainFrame()->Handle())), 4) << "the frame's own menu is back";
     EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape");
+}
+
+// The Window menu's entry for the `number`th child frame.
+std::string WindowMenuEntry(HWND frame, int number)
+{
+    char text[256] = "";
+    GetMenuStringA(GetMenu(frame), kFirstMdiChildId + number - 1, text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+TEST_F(DocumentsTest, TitlesCaptionsAndSizesBehaveAsInEveryMdiProgram)
+{
+    auto* frame = static_cast<CMainFrame*>(app_.MainFrame());
+    HWND main = frame->Handle();
+    ConversionResult result;
+    result.text = "\x8F\xE3\x82\xCC\x8D\x73\r\n\x89\xBA\x82\xCC\x8D\x73\r\n";  // 上の行 / 下の行
+    // A title shows its first line without control characters; the text
+    // keeps every line. The newest document has its Window-menu entry at once.
+    const std::vector<std::pair<std::string, std::string>> titles = {
+        {result.text, "\x8F\xE3\x82\xCC\x8D\x73"},
+        {"first\tline\x01\x7F\nsecond\rthird", "firstline"},
+    };
+    int number = 0;
+    for (const auto& [title, shown] : titles) {
+        result.title = title;
+        ASSERT_TRUE(frame->ShowConversion(result));
+        TestApp::Pump();
+        EXPECT_EQ(Caption(Active()->Handle()), shown);
+        EXPECT_EQ(Caption(main), "Quillscape - " + shown);
+        ++number;
+        EXPECT_EQ(WindowMenuEntry(main, number), "&" + std::to_string(number) + " " + shown);
+        EXPECT_EQ(ActiveView()->Text(), result.text);
+    }
+
+    SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
+    TestApp::Pump();
+    EXPECT_EQ(Caption(main), "Quillscape - [firstline]");
+    result.title = "third";
+    ASSERT_TRUE(frame->ShowConversion(result));
+    TestApp::Pump();
+    EXPECT_TRUE(IsZoomed(Active()->Handle())) << "a new document opens maximised beside a maximised one";
+    EXPECT_EQ(Caption(main), "Quillscape - [third]");
+    EXPECT_EQ(WindowMenuEntry(main, 3), "&3 third");
+    SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
+    TestApp::Pump();
+    EXPECT_EQ(Caption(main), "Quillscape - third");
+
+    // A file's frame is sized for its text, whatever the last conversion's size.
+    OutputCols = 100;
+    OutputRows = 20;
+    const std::string path = ScratchPath("lines.txt");
+    WriteBytes(path, "12345678901234567890\r\n\x8F\xE3\r\n" + std::string(30, '-') + "\r\nlast");
+    ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
+    TestApp::Pump();
+    RECT rect, client;
+    GetWindowRect(Active()->Handle(), &rect);
+    GetClientRect(main, &client);
+    const SIZE wanted = ChildFrameSize(30, 4, client);
+    EXPECT_EQ(rect.right - rect.left, wanted.cx);
+    EXPECT_EQ(rect.bottom - rect.top, wanted.cy);
+    ResetCaptureState();
 }
 
 }  // namespace

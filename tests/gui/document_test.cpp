@@ -7,8 +7,20 @@
 #include "wait_until.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
+
+std::string Hex(const std::string& bytes)
+{
+    std::string hex;
+    for (unsigned char byte : bytes) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02X", byte);
+        hex += digits;
+    }
+    return hex;
+}
 
 class DocumentTest : public GuiTest {
 protected:
@@ -38,6 +50,30 @@ protected:
         ASSERT_TRUE(input_.Run("click 1"));
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the prompt stayed";
     }
+
+    // Selects `start` to `end` of the view (edit-control offsets), presses
+    // inside the selection and drags it onto the drop window, where the
+    // bytes `selected` must arrive.
+    void DragSelectionOnto(HWND dropWindow, HWND view, LRESULT start, LRESULT end, const std::string& selected)
+    {
+        SendMessageA(view, EM_SETSEL, start, end);
+        SendMessageA(view, EM_SCROLLCARET, 0, 0);
+        // Presses in a row never land close enough together to be a double click.
+        const LRESULT inside = SendMessageA(view, EM_POSFROMCHAR, start + (++drags_ % 2 ? 5 : 1), 0);
+        POINT from{static_cast<SHORT>(LOWORD(inside)) + 1, static_cast<SHORT>(HIWORD(inside)) + 4};
+        ClientToScreen(view, &from);
+        HWND report = GetDlgItem(dropWindow, IDC_DROP_RECEIVED);
+
+        ASSERT_TRUE(input_.MoveTo(from));
+        ASSERT_TRUE(input_.Press());
+        ASSERT_TRUE(input_.Glide(from, CentreOf(dropWindow), 10));
+        ASSERT_TRUE(WaitUntil([&] { return WindowText(report) == "drag entered"; }))
+            << "no drag came over the target from offset " << start;
+        ASSERT_TRUE(input_.Release());
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(report) == Hex(selected); })) << WindowText(report);
+    }
+
+    int drags_ = 0;
 };
 
 TEST_F(DocumentTest, FreshDocumentClosesAtOnceAnEditedOneAsksFirst)
@@ -77,27 +113,10 @@ TEST_F(DocumentTest, SelectionDraggedIntoAnotherProgramArrivesAsTextAndStays)
     const std::string text = ViewText(view);
     const size_t secondLineEnd = text.find("\r\n", text.find("\r\n") + 2) + 2;
     ASSERT_NE(secondLineEnd, std::string::npos + 2) << "fewer than two lines:\n" << Utf8(text);
-    std::string expected;
-    for (unsigned char byte : text.substr(0, secondLineEnd)) {
-        char hex[3];
-        std::snprintf(hex, sizeof hex, "%02X", byte);
-        expected += hex;
-    }
 
     // The first two lines, in the edit control's own offsets.
     const LRESULT end = SendMessageA(view, EM_LINEINDEX, 2, 0);
-    SendMessageA(view, EM_SETSEL, 0, end);
-    const LRESULT inside = SendMessageA(view, EM_POSFROMCHAR, 5, 0);
-    POINT start{static_cast<SHORT>(LOWORD(inside)) + 1, static_cast<SHORT>(HIWORD(inside)) + 4};
-    ClientToScreen(view, &start);
-    HWND report = GetDlgItem(dropWindow, IDC_DROP_RECEIVED);
-
-    ASSERT_TRUE(input_.MoveTo(start));
-    ASSERT_TRUE(input_.Press());
-    ASSERT_TRUE(input_.Glide(start, CentreOf(dropWindow), 10));
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(report) == "drag entered"; })) << "no drag came over the target";
-    ASSERT_TRUE(input_.Release());
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(report) == expected; })) << WindowText(report);
+    DragSelectionOnto(dropWindow, view, 0, end, text.substr(0, secondLineEnd));
 
     // The target asked for a move; the view keeps its text and its selection.
     ASSERT_TRUE(program_->Answers());
@@ -106,6 +125,18 @@ TEST_F(DocumentTest, SelectionDraggedIntoAnotherProgramArrivesAsTextAndStays)
     SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
     EXPECT_EQ(selStart, 0u);
     EXPECT_EQ(selEnd, static_cast<DWORD>(end));
-}
 
+    // Far past the 65,535 characters that the low word of a character
+    // position can tell, in a document of several hundred thousand.
+    std::string large;
+    for (int line = 0; line < 5000; ++line)
+        large += "line " + std::to_string(line) + std::string(70, '.') + "\r\n";
+    ASSERT_TRUE(SendMessageA(view, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(large.c_str())));
+    for (int line : {900, 4321}) {
+        const std::string wanted = "line " + std::to_string(line) + "....";
+        const LRESULT start = SendMessageA(view, EM_LINEINDEX, line, 0);
+        ASSERT_EQ(large.compare(static_cast<size_t>(start), wanted.size(), wanted), 0);
+        DragSelectionOnto(dropWindow, view, start, start + static_cast<LRESULT>(wanted.size()), wanted);
+    }
+}
 }  // namespace
