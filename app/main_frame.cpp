@@ -36,6 +36,27 @@ void SetShowCommand(HWND window, UINT showCommand)
     SetWindowPlacement(window, &placement);
 }
 
+// Windows that are never converted: the desktop, whose walk meets every
+// window on the screen, and this program's own, which would be read while
+// they wait for the conversion.
+bool IsOffLimits(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return window == GetDesktopWindow() || process == GetCurrentProcessId();
+}
+
+// While the frame is minimised the keyboard belongs to whichever program
+// the system gives it to, so the gesture watches the key itself.
+constexpr UINT_PTR kEscapeWatchTimer = 1;
+constexpr UINT kEscapeWatchMs = 30;
+
+// Down now, or pressed and let go since the last call.
+bool EscapePressed()
+{
+    return (GetAsyncKeyState(VK_ESCAPE) & 0x8001) != 0;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame()
@@ -123,6 +144,8 @@ void CMainFrame::SetFinderImage(HBITMAP image) const
 void CMainFrame::StartFinder()
 {
     SetCapture(Handle());
+    EscapePressed();  // forgets a press from before the gesture
+    SetTimer(Handle(), kEscapeWatchTimer, kEscapeWatchMs, nullptr);
     SetFinderImage(m_bmpFinderEmpty.Get());
     SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_FINDER_CURSOR)));
 }
@@ -138,28 +161,37 @@ void CMainFrame::TrackFinder(WPARAM keys, LPARAM position)
     GetWindowRect(GetDlgItem(m_wndFinderBar.Handle(), IDC_FINDER_IMAGE), &finderImage);
     POINT screenPoint = point;
     ClientToScreen(Handle(), &screenPoint);
-    if (PtInRect(&finderImage, screenPoint))
-        return;
-
-    HWND picked = PickWindowAt(Handle(), point);
-    MinimizeFrame();
-    if (picked == Handle() || (picked && GetParent(picked) == Handle())) {
-        DropTarget = nullptr;
+    if (PtInRect(&finderImage, screenPoint)) {
+        MarkTarget(nullptr);
         return;
     }
-    if (picked == DropTarget)
+    HWND picked = PickWindowAt(Handle(), point);
+    MinimizeFrame();
+    MarkTarget(picked && !IsOffLimits(picked) ? picked : nullptr);
+}
+
+// Moves the mark to `target` (none: no mark), erasing the old one.
+void CMainFrame::MarkTarget(HWND target)
+{
+    if (target == DropTarget)
         return;
     if (DropTarget)
         InvertTargetFrame(DropTarget);
-    DropTarget = picked;
+    DropTarget = target;
     if (DropTarget)
         InvertTargetFrame(DropTarget);
 }
 
-void CMainFrame::ReleaseFinder()
+void CMainFrame::EndGesture()
 {
+    KillTimer(Handle(), kEscapeWatchTimer);
     ReleaseCapture();
     SetFinderImage(m_bmpFinderFull.Get());
+}
+
+void CMainFrame::ReleaseFinder()
+{
+    EndGesture();
     if (!DropTarget)
         return;
     InvertTargetFrame(DropTarget);
@@ -169,6 +201,16 @@ void CMainFrame::ReleaseFinder()
     RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     RestoreFrame();
     ConvertWindow();
+}
+
+// Esc during the gesture: the mark goes, the frame comes back, nothing is
+// converted.
+void CMainFrame::CancelFinder()
+{
+    MarkTarget(nullptr);
+    EndGesture();
+    if (IsIconic(Handle()))
+        RestoreFrame();
 }
 
 // The help message of a top-level frame: the help, then, with no Shift,
@@ -220,6 +262,14 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         if (GetCapture() == Handle())
             ReleaseFinder();
+        break;
+    case WM_TIMER:
+        // A gesture whose capture the system took away ends as if abandoned.
+        if (wParam == kEscapeWatchTimer) {
+            if (GetCapture() != Handle() || EscapePressed())
+                CancelFinder();
+            return 0;
+        }
         break;
     case WM_COMMAND:
         // A second press soon after the first reaches the frame as a double click.

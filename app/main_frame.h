@@ -47,7 +47,10 @@ protected:
 private:
     void StartFinder();
     void TrackFinder(WPARAM keys, LPARAM position);
+    void MarkTarget(HWND target);
     void ReleaseFinder();
+    void CancelFinder();
+    void EndGesture();
     void SetFinderImage(HBITMAP image) const;
     void OnShowWindow(bool shown);
     void OnHelpMessage();

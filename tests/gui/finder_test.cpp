@@ -77,6 +77,49 @@ TEST_F(FinderTest, ReleaseOverTheOwnBarConvertsNothing)
     ExpectNothingConverted();
 }
 
+// A single move from the image onto a window of the program itself, read
+// while the frame still stands, or onto the bare desktop: the release
+// converts none of them.
+TEST_F(FinderTest, ReleaseOverTheProgramsOwnWindowsOrTheDesktopConvertsNothing)
+{
+    ASSERT_TRUE(StartProgram());
+    ASSERT_TRUE(input_.Tap("ctrl+n"));
+    ASSERT_TRUE(WaitUntil([this] { return program_->Documents().size() == 1; })) << "no empty document";
+    const POINT desktop{1270, 1010};
+    ASSERT_EQ(WindowFromPoint(desktop), GetDesktopWindow()) << "a window lies on the desktop's corner";
+    HWND frame = program_->Frame();
+    // The bar's save button, the empty document's text and the desktop.
+    const POINT places[] = {CentreOf(FindWindowExA(GetParent(program_->FinderImage()), nullptr, "Button", nullptr)),
+                            CentreOf(ViewOf(program_->ActiveDocument())), desktop};
+    for (const POINT& place : places) {
+        SCOPED_TRACE(std::to_string(place.x) + "," + std::to_string(place.y));
+        ASSERT_TRUE(PressFinder());
+        ASSERT_TRUE(input_.MoveTo(place));
+        ASSERT_TRUE(WaitUntil([frame] { return IsIconic(frame) != FALSE; }));
+        ASSERT_TRUE(ReleaseAndWaitForRest());
+        EXPECT_EQ(program_->Documents().size(), 1u);
+        EXPECT_FALSE(program_->MessageBox()) << Utf8(MessageBoxText(program_->MessageBox()));
+        SendMessageA(frame, WM_SYSCOMMAND, SC_RESTORE, 0);
+        ASSERT_TRUE(WaitUntil([frame] { return IsIconic(frame) == FALSE; }));
+    }
+}
+
+// Esc while a window is marked: the gesture ends at once, the frame comes
+// back, and the button let go afterwards converts nothing.
+TEST_F(FinderTest, EscAbandonsTheGesture)
+{
+    HWND dialog = OpenBesideProgram(L"buttons");
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(PressFinder());
+    ASSERT_TRUE(DragFinderTo(CentreOf(GetDlgItem(dialog, IDC_CHECK_OFF))));
+    ASSERT_TRUE(input_.Tap("Escape"));
+    EXPECT_TRUE(WaitUntil([this] { return program_->FinderBitmap() != liftedImage_ && !IsIconic(program_->Frame()); }))
+        << "the gesture went on";
+    ASSERT_TRUE(input_.Release());
+    ASSERT_TRUE(program_->Answers());
+    ExpectNothingConverted();
+}
+
 TEST_F(FinderTest, TopLevelWindowIsConvertedWholeAndAControlAlone)
 {
     HWND dialog = OpenBesideProgram(L"buttons");
