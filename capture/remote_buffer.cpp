@@ -154,7 +154,7 @@ bool RemoteChannel::CreateMappings(std::initializer_list<ChannelBlock> blocks)
             return false;
         const std::string name = InstanceMappingName(block.mappingName);
         SetLastError(ERROR_SUCCESS);
-        OwnedHandle mapping(
+        OwnedKernelHandle mapping(
             CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kMappingSize, name.c_str()));
         // Someone else's mapping of this name may hold anything.
         if (!mapping || GetLastError() == ERROR_ALREADY_EXISTS)
@@ -170,7 +170,8 @@ bool RemoteChannel::CreateMappings(std::initializer_list<ChannelBlock> blocks)
 bool RemoteChannel::MapViews()
 {
     for (RemoteBuffer& buffer : buffers_) {
-        buffer.view_ = MappedView(MapViewOfFile(buffer.mapping_.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+        void* view = MapViewOfFile(buffer.mapping_.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0);
+        buffer.view_ = OwnedFileView(static_cast<char*>(view));
         if (!buffer.view_)
             return false;
     }

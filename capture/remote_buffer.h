@@ -25,7 +25,8 @@
 #pragma once
 
 #include "item_layouts.h"
-#include "kernel_guards.h"
+#include "guards.h"
+#include "remote_allocation.h"
 #include "remote_memory.h"
 
 #include <windows.h>
@@ -109,8 +110,8 @@ private:
     Bitness bits_ = kOwnBitness;
     size_t size_ = 0;  // the text buffer and the structure in the control's layout
     std::optional<ItemField> textField_;  // the structure's text pointer, once set
-    OwnedHandle mapping_;
-    MappedView view_;
+    OwnedKernelHandle mapping_;
+    OwnedFileView view_;
     RemoteAllocation remote_;  // NT only
 };
 

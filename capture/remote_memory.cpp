@@ -76,11 +76,11 @@ std::optional<Bitness> ProcessBitness(HANDLE process)
 
 bool OpenControlProcess(HWND window, ControlProcess* process)
 {
-    process->handle = OwnedHandle();
+    process->handle = OwnedKernelHandle();
     DWORD processId = 0;
     if (!GetWindowThreadProcessId(window, &processId))
         return false;
-    OwnedHandle handle(OpenProcess(kProcessAccess, FALSE, processId));
+    OwnedKernelHandle handle(OpenProcess(kProcessAccess, FALSE, processId));
     if (!handle && GetLastError() == ERROR_ACCESS_DENIED)
         NoteProcessNotOpened(window);
     const std::optional<Bitness> bits = handle ? ProcessBitness(handle.Get()) : std::nullopt;

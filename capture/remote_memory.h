@@ -4,7 +4,8 @@
 #pragma once
 
 #include "item_layouts.h"
-#include "kernel_guards.h"
+#include "guards.h"
+#include "remote_allocation.h"
 
 #include <windows.h>
 
@@ -20,7 +21,7 @@ std::optional<Bitness> ProcessBitness(HANDLE process);
 
 // The process that owns a control, opened for the channel's blocks.
 struct ControlProcess {
-    OwnedHandle handle;
+    OwnedKernelHandle handle;
     Bitness bits = kOwnBitness;
 };
 

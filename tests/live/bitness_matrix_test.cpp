@@ -61,7 +61,7 @@ const std::vector<Target>& Targets()
 
 std::optional<Bitness> BitnessOf(DWORD processId)
 {
-    OwnedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    OwnedKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     return process ? ProcessBitness(process.Get()) : std::nullopt;
 }
 

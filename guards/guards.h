@@ -46,6 +46,7 @@ inline void DestroyCursorHandle(HCURSOR cursor) { DestroyCursor(cursor); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void DestroyAcceleratorHandle(HACCEL table) { DestroyAcceleratorTable(table); }
 inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
+inline void UnmapFileView(char* view) { UnmapViewOfFile(view); }
 
 using OwnedFont = Owned<HFONT, DeleteGdiObject>;
 using OwnedBitmap = Owned<HBITMAP, DeleteGdiObject>;
@@ -58,6 +59,8 @@ using OwnedMenu = Owned<HMENU, DestroyMenuHandle>;
 using OwnedAccelerators = Owned<HACCEL, DestroyAcceleratorHandle>;
 using OwnedGlobal = Owned<HGLOBAL, FreeGlobal>;
 using OwnedKernelHandle = Owned<HANDLE, CloseKernelHandle>;
+// A view of a file mapping in this process, read and written as bytes.
+using OwnedFileView = Owned<char*, UnmapFileView>;
 
 // A device context from GetDC or GetWindowDC, released to its window.
 class WindowDC {
