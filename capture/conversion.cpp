@@ -4,6 +4,7 @@
 #include "text_grid.h"
 #include "capture_state.h"
 #include "capture_stop.h"
+#include "display_scale.h"
 #include "unread_windows.h"
 #include "walker.h"
 #include "window_text.h"
@@ -78,7 +79,7 @@ ItemRect WindowRect(HWND window)
 {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return {rect.left, rect.top, rect.right, rect.bottom};
+    return ToLayoutPixels(rect);
 }
 
 std::string MenuLabel(HMENU menu, UINT position)
@@ -126,14 +127,16 @@ void RecordMenuBar(HWND window)
 
 }  // namespace
 
-bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter)
+bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter, int dpi)
 {
     if (!dropped || !IsWindow(dropped)) {
         reporter.NoTarget();
         return false;
     }
     ForgetUnreadWindows();
-    CaptureMode = TopLevelAncestor(dropped) == dropped ? 'O' : 'K';
+    const HWND topLevel = TopLevelAncestor(dropped);
+    CaptureMode = topLevel == dropped ? 'O' : 'K';
+    BeginCaptureScale(topLevel, dpi);
     BeginCapture();
     if (CaptureMode == 'O') {
         RecordWindow(dropped);

@@ -2,6 +2,7 @@
 // tool: capture into the item table, then layout.
 #pragma once
 
+#include "display_scale.h"
 #include "layout.h"
 
 #include <windows.h>
@@ -49,5 +50,6 @@ public:
 // caption-button letters ("Style") and menu bar ("Menu") are recorded before
 // the walk.  Any other window is converted as a single control (mode 'K').
 // out->gaps says what could not be read.  False, after reporter.NoTarget(),
-// when `dropped` names no window.
-bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter);
+// when `dropped` names no window.  Pixels become cells at the DPI of the
+// top-level window, or at `dpi` when one is given (display_scale.h).
+bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter, int dpi = kMeasuredDpi);

@@ -3,6 +3,7 @@
 #include "answer_bounds.h"
 #include "capture_stop.h"
 #include "dispatch.h"
+#include "display_scale.h"
 #include "records.h"
 #include "unread_windows.h"
 
@@ -58,21 +59,24 @@ bool WalkChildrenOf(HWND window, int depth, char& skip)
     return ItemCount < kItemLimit;
 }
 
-void PrepareRecord(HWND window)
+bool IsPartlyOffScreen(const RECT& rect)
+{
+    return rect.left < 0 || rect.top < 0 || rect.right < 0 || rect.bottom < 0;
+}
+
+// True when the window stands partly above or left of the screen, judged on
+// the screen's own pixels before they are scaled.
+bool PrepareRecord(HWND window)
 {
     CaptureItem& item = CurrentRecord();
     RECT rect{};
     GetWindowRect(window, &rect);
-    item.rect = {rect.left, rect.top, rect.right, rect.bottom};
+    item.rect = ToLayoutPixels(rect);
     GetClassNameA(window, item.className, kClassNameSize);
     item.kind = ' ';
     item.shape = ' ';
     item.text.clear();
-}
-
-bool IsPartlyOffScreen(const ItemRect& rect)
-{
-    return rect.left < 0 || rect.top < 0 || rect.right < 0 || rect.bottom < 0;
+    return IsPartlyOffScreen(rect);
 }
 
 // Keeps or drops the records made for one window; false when the table is
@@ -114,10 +118,9 @@ bool Visit(HWND window, int depth)
     if (!IsWindowVisible(window))
         skip = 'Y';
     const int prepared = ItemCount;
-    PrepareRecord(window);
-    CaptureItem& item = CurrentRecord();
-    if (IsPartlyOffScreen(item.rect))
+    if (PrepareRecord(window))
         skip = 'Y';
+    CaptureItem& item = CurrentRecord();
     if (HasClassName(item, "#32770")) {
         item.rect.top -= kDialogLift;
         item.rect.bottom -= kDialogLift;

@@ -4,6 +4,7 @@
 #include "capture_stop.h"
 #include "conversion.h"
 #include "cp932.h"
+#include "display_scale.h"
 #include "pick_window.h"
 #include "window_text.h"
 
@@ -25,6 +26,10 @@ constexpr int kExitWriteFailed = 1;
 constexpr int kExitNoWindowOrUsage = 2;
 constexpr int kExitIncomplete = 3;
 
+// The scales a screen can have, from 75 % to 1000 %.
+constexpr long long kLowestDpi = 72;
+constexpr long long kHighestDpi = 960;
+
 const char kUsage[] =
     "usage: qscap WINDOW [--child ID | --point X,Y] [OPTION...]\n"
     "       qscap --point X,Y [OPTION...]\n"
@@ -41,6 +46,8 @@ const char kUsage[] =
     "  -o FILE           write the text to FILE instead of stdout\n"
     "  --utf8            write UTF-8 instead of Shift-JIS, messages too\n"
     "  --dump FILE       write the capture dump, taken before the layout, to FILE\n"
+    "  --dpi N           count N pixels to the inch (72 to 960) instead of the window's\n"
+    "                    own DPI; --dpi 96 gives one cell for every 5 x 7 screen pixels\n"
     "exit status\n"
     "  0  the text is written\n"
     "  1  the text or the dump could not be written\n"
@@ -65,6 +72,7 @@ struct Arguments {
     bool help = false;
     std::string outputPath;
     std::string dumpPath;
+    int dpi = kMeasuredDpi;
     std::string fault;  // the first bad argument and what is wrong with it
 };
 
@@ -170,6 +178,13 @@ const ValueOption kValueOptions[] = {
     {"--option", [](const std::string& value, Arguments*) { return SetOption(value); }},
     {"-o", [](const std::string& value, Arguments* args) { return SetPath(value, &args->outputPath); }},
     {"--dump", [](const std::string& value, Arguments* args) { return SetPath(value, &args->dumpPath); }},
+    {"--dpi",
+     [](const std::string& value, Arguments* args) -> const char* {
+         long long dpi;
+         const bool valid = ParseInt(value, 10, &dpi) && dpi >= kLowestDpi && dpi <= kHighestDpi;
+         args->dpi = valid ? static_cast<int>(dpi) : kMeasuredDpi;
+         return valid ? nullptr : "not a DPI from 72 to 960";
+     }},
 };
 
 const ValueOption* FindValueOption(const std::string& name)
@@ -326,7 +341,7 @@ public:
     void Captured() override
     {
         if (!args_.dumpPath.empty())
-            dumpWritten_ = WriteToFile(args_.dumpPath, FormatCaptureDump(TakeCaptureDump()));
+            dumpWritten_ = WriteToFile(args_.dumpPath, FormatCaptureDump(TakeCaptureDump(CaptureDpi())));
     }
 
     bool DumpWritten() const { return dumpWritten_; }
@@ -376,7 +391,7 @@ int Capture(const Arguments& args)
 {
     ConsoleReporter reporter(args);
     ConversionResult result;
-    if (!ConvertWindow(ChooseTarget(args), &result, reporter))
+    if (!ConvertWindow(ChooseTarget(args), &result, reporter, args.dpi))
         return kExitNoWindowOrUsage;
     if (!reporter.DumpWritten()) {
         PrintLine("qscap: cannot write " + args.dumpPath, args.utf8);

@@ -95,13 +95,14 @@ TEST_F(CaptureDumpTest, WritesOneRecordPerLine)
     NoMuitiLine = 5;
     StatusBarSeen = 'Y';
     ListRowCount = -1;
-    EXPECT_EQ(FormatCaptureDump(TakeCaptureDump()),
+    EXPECT_EQ(FormatCaptureDump(TakeCaptureDump(144)),
               u8R"({
   "format": "quillscape-capture/1",
   "mode": "K",
   "options": {"DelSpcLinFlg": 2, "DelSpcColFlg": 3, "CutUnderLine": 4, "NoMuitiLine": 5},
   "statusBarSeen": "Y",
   "listRowCount": -1,
+  "dpi": 144,
   "items": [
     {"text": "設定\n&OK)" u8"\uF782" u8R"(", "rect": [0, -5, 100, 50], "className": "Edit", "kind": "B", "shape": "L"},
     {"text": "", "rect": [1, 2, 3, 4], "className": "Static", "kind": " ", "shape": "\u0000"}
@@ -133,7 +134,12 @@ TEST_F(CaptureDumpTest, MissingOptionalFieldsTakeTheirDefaults)
     DelSpcLinFlg = DelSpcColFlg = CutUnderLine = NoMuitiLine = 9;
     StatusBarSeen = 'Y';
     ListRowCount = 9;
-    Load(R"({"format": "quillscape-capture/1", "mode": "O", "items": []})");
+    const std::string minimal = R"({"format": "quillscape-capture/1", "mode": "O", "items": []})";
+    CaptureDump dump;
+    std::string error;
+    ASSERT_TRUE(ParseCaptureDump(minimal, &dump, &error)) << error;
+    EXPECT_EQ(dump.dpi, 96);
+    Load(minimal);
     EXPECT_EQ(CaptureMode, 'O');
     EXPECT_EQ(DelSpcLinFlg, 1);
     EXPECT_EQ(DelSpcColFlg, 1);
@@ -190,6 +196,8 @@ TEST(CaptureDumpErrors, NameThePlaceOfTheFault)
         {[](Json& d) { d["options"]["NoMuitiLine"] = 2147483648u; }, "options.NoMuitiLine: not a 32-bit integer"},
         {[](Json& d) { d["statusBarSeen"] = "y"; }, "statusBarSeen: expected \"Y\" or \"N\""},
         {[](Json& d) { d["listRowCount"] = 0.5; }, "listRowCount: not a 32-bit integer"},
+        {[](Json& d) { d["dpi"] = 0; }, "dpi: not a positive number"},
+        {[](Json& d) { d["dpi"] = "144"; }, "dpi: not a 32-bit integer"},
         {[](Json& d) { d.erase("items"); }, "items: missing"},
         {[](Json& d) { d["items"] = Json::object(); }, "items: expected an array"},
         {[](Json& d) { d["items"][2] = "OK"; }, "items[2]: expected an object"},

@@ -225,6 +225,11 @@ bool ReadOptions(const Json& value, CaptureDump* dump, std::string* error)
            ReadOption(value, "NoMuitiLine", &dump->noMuitiLine, error);
 }
 
+bool ReadDpi(const Json& value, int32_t* dpi, std::string* error)
+{
+    return ReadInt32(value, "dpi", dpi, error) && (*dpi > 0 || Fail("dpi", "not a positive number", error));
+}
+
 bool ReadFormat(const Json& root, std::string* error)
 {
     const Json* format;
@@ -243,12 +248,15 @@ bool ReadDump(const Json& root, CaptureDump* dump, std::string* error)
     const Json* options = Find(root, "options");
     const Json* statusBarSeen = Find(root, "statusBarSeen");
     const Json* listRowCount = Find(root, "listRowCount");
+    const Json* dpi = Find(root, "dpi");
     return ReadFormat(root, error) &&
-           CheckKeys(root, "", {"format", "mode", "options", "statusBarSeen", "listRowCount", "items"}, error) &&
+           CheckKeys(root, "", {"format", "mode", "options", "statusBarSeen", "listRowCount", "dpi", "items"},
+                     error) &&
            Require(root, "", "mode", &mode, error) && ReadCode(*mode, "mode", 'O', 'K', &dump->captureMode, error) &&
            (!options || ReadOptions(*options, dump, error)) &&
            (!statusBarSeen || ReadCode(*statusBarSeen, "statusBarSeen", 'Y', 'N', &dump->statusBarSeen, error)) &&
            (!listRowCount || ReadInt32(*listRowCount, "listRowCount", &dump->listRowCount, error)) &&
+           (!dpi || ReadDpi(*dpi, &dump->dpi, error)) &&
            Require(root, "", "items", &items, error) && ReadItems(*items, &dump->items, error);
 }
 
@@ -290,9 +298,10 @@ bool ParseJson(const std::string& text, Json* root, std::string* error)
 
 }  // namespace
 
-CaptureDump TakeCaptureDump()
+CaptureDump TakeCaptureDump(int32_t dpi)
 {
     CaptureDump dump;
+    dump.dpi = dpi;
     dump.captureMode = CaptureMode;
     dump.delSpcLinFlg = DelSpcLinFlg;
     dump.delSpcColFlg = DelSpcColFlg;
@@ -326,6 +335,7 @@ std::string FormatCaptureDump(const CaptureDump& dump)
            "  \"options\": " + FormatOptions(dump) + ",\n" +
            "  \"statusBarSeen\": " + Quoted(dump.statusBarSeen) + ",\n" +
            "  \"listRowCount\": " + std::to_string(dump.listRowCount) + ",\n" +
+           "  \"dpi\": " + std::to_string(dump.dpi) + ",\n" +
            "  \"items\": " + FormatItems(dump.items) + "\n" +
            "}\n";
 }

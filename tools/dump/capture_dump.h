@@ -20,11 +20,16 @@ struct CaptureDump {
     int32_t noMuitiLine = 0;
     char statusBarSeen = 'N';
     int32_t listRowCount = 0;
+    // The display scale of the captured window. The rectangles are already
+    // in 96-DPI pixels, as the layout counts them; dumps from before scaled
+    // capture lack the field and were taken at 96.
+    int32_t dpi = 96;
     std::vector<CaptureItem> items;
 };
 
-// Copies records 0 to ItemCount - 1 and the capture state out of the globals.
-CaptureDump TakeCaptureDump();
+// Copies records 0 to ItemCount - 1 and the capture state out of the globals,
+// with the DPI the capture was scaled from.
+CaptureDump TakeCaptureDump(int32_t dpi = 96);
 
 // Resets the capture state and puts the dump into the globals, ready for
 // LayOutItems().  Records beyond the item limit are left out.
