@@ -2,11 +2,15 @@
 
 #include "application.h"
 #include "capture_state.h"
+#include "display_scale.h"
 #include "options_dialog.h"
 #include "pick_window.h"
 #include "remote_buffer.h"
 #include "resource.h"
 #include "settings.h"
+
+#include <algorithm>
+#include <climits>
 
 HWND DropTarget = nullptr;
 
@@ -21,10 +25,45 @@ const std::vector<StatusIndicator> kIndicators = {
     {59139, VK_SCROLL},
 };
 
-HBITMAP LoadBitmapResource(int id)
+// The finder's pictures are drawn for 96 DPI; on a scaled screen they grow
+// with the bar around them.
+HBITMAP LoadBitmapResource(int id, int dpi)
 {
-    return static_cast<HBITMAP>(
+    const auto natural = static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    BITMAP size{};
+    if (!natural || dpi == kLayoutDpi || !GetObjectA(natural, sizeof size, &size))
+        return natural;
+    return static_cast<HBITMAP>(CopyImage(natural, IMAGE_BITMAP, MulDiv(size.bmWidth, dpi, kLayoutDpi),
+                                          MulDiv(size.bmHeight, dpi, kLayoutDpi), LR_COPYDELETEORG));
+}
+
+// The client width that shows every control of the bar, with the margin
+// of its first control on the right too.
+int BarWidth(HWND bar)
+{
+    int left = INT_MAX, right = 0;
+    for (HWND child = GetTopWindow(bar); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, bar, reinterpret_cast<POINT*>(&rect), 2);
+        left = std::min<int>(left, rect.left);
+        right = std::max<int>(right, rect.right);
+    }
+    return left == INT_MAX ? 0 : right + left;
+}
+
+// At a large display scale the bar can be wider than the frame's remembered
+// size: the frame grows until the bar's last button shows.
+void WidenToShow(HWND frame, HWND bar)
+{
+    RECT client{}, outer{};
+    GetClientRect(frame, &client);
+    GetWindowRect(frame, &outer);
+    const int missing = BarWidth(bar) - client.right;
+    if (missing > 0)
+        SetWindowPos(frame, nullptr, 0, 0, outer.right - outer.left + missing, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetShowCommand(HWND window, UINT showCommand)
@@ -60,7 +99,6 @@ bool EscapePressed()
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : m_bmpFinderFull(LoadBitmapResource(IDB_FINDER_FULL)), m_bmpFinderEmpty(LoadBitmapResource(IDB_FINDER_EMPTY))
 {
     DropTarget = nullptr;
 }
@@ -78,6 +116,11 @@ int CMainFrame::OnCreate()
 {
     if (!m_wndFinderBar.CreateFinderBar(Handle()))
         return -1;
+    const int dpi = WindowDpi(Handle());
+    m_bmpFinderFull.Reset(LoadBitmapResource(IDB_FINDER_FULL, dpi));
+    m_bmpFinderEmpty.Reset(LoadBitmapResource(IDB_FINDER_EMPTY, dpi));
+    SetFinderImage(m_bmpFinderFull.Get());
+    WidenToShow(Handle(), m_wndFinderBar.Handle());
     if (!m_wndStatusBar.CreateBar(Handle(), kStatusBarId, WS_CHILD | WS_VISIBLE, kIndicators))
         return -1;
     SetBars(&m_wndFinderBar, &m_wndStatusBar);

@@ -14,3 +14,12 @@ struct ScaleShift {
 };
 
 const std::vector<ScaleShift>& ScaleShifts();
+
+// A scale at which the system draws the dialogs out of proportion, so that
+// their pictures are pictures of their own (tests/live/golden/NAME-DPI.txt).
+struct RedrawnScale {
+    int dpi;
+    const char* why;
+};
+
+const std::vector<RedrawnScale>& RedrawnScales();
