@@ -54,16 +54,22 @@ int BarWidth(HWND bar)
 }
 
 // At a large display scale the bar can be wider than the frame's remembered
-// size: the frame grows until the bar's last button shows.
+// size: the frame grows until the bar's last button shows, and moves left
+// as far as it must to stay on its monitor.
 void WidenToShow(HWND frame, HWND bar)
 {
     RECT client{}, outer{};
     GetClientRect(frame, &client);
     GetWindowRect(frame, &outer);
     const int missing = BarWidth(bar) - client.right;
-    if (missing > 0)
-        SetWindowPos(frame, nullptr, 0, 0, outer.right - outer.left + missing, outer.bottom - outer.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (missing <= 0)
+        return;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(frame, MONITOR_DEFAULTTONEAREST), &monitor);
+    const int width = outer.right - outer.left + missing;
+    const int left = std::max<int>(monitor.rcWork.left, std::min<int>(outer.left, monitor.rcWork.right - width));
+    SetWindowPos(frame, nullptr, left, outer.top, width, outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetShowCommand(HWND window, UINT showCommand)
