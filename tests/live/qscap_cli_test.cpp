@@ -65,6 +65,8 @@ TEST_F(QscapTest, LayoutOfTheDumpGivesTheCapturedBytes)
     ExpectLayoutOfDumpGivesTheSameBytes(L"--hwnd " + Hex(window_));
     ExpectLayoutOfDumpGivesTheSameBytes(L"--hwnd " + Hex(window_) +
                                         L" --option NoMuitiLine=1 --option DelSpcLinFlg=0");
+    // Scaled as on a screen of 200 %: the dump holds the scaled rectangles.
+    ExpectLayoutOfDumpGivesTheSameBytes(L"--hwnd " + Hex(window_) + L" --dpi 192");
     ExpectLayoutOfDumpGivesTheSameBytes(L"--hwnd " + Hex(window_) + L" --child " +
                                         std::to_wstring(IDC_EDIT_MULTI));
 
@@ -138,6 +140,8 @@ TEST(QscapErrors, BadArgumentsAreNamedWithStatus2)
          "--option Foo=1: no such option; they are DelSpcLinFlg, DelSpcColFlg, CutUnderLine and NoMuitiLine"},
         {L"--hwnd 0x1 --option Foo", "--option Foo: not NAME=0|1"},
         {L"--hwnd 0x1 -o \"\"", "-o \"\": needs a file name"},
+        {L"--hwnd 0x1 --dpi 71", "--dpi 71: not a DPI from 72 to 960"},
+        {L"--hwnd 0x1 --dpi 144x", "--dpi 144x: not a DPI from 72 to 960"},
         {L"--title a --hwnd 0x1", "--hwnd: cannot be used with --title or --class"},
         {L"--child 5", "--child: needs its window: --title, --class or --hwnd"},
         {L"--hwnd 0x1 --child 1 --point 1,2", "--child: cannot be used with --point"},
