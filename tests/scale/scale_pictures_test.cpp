@@ -63,13 +63,23 @@ std::vector<std::string> ExpectedAt(const std::string& name, int dpi)
     return lines;
 }
 
-bool IsRedrawn(int dpi)
+// Why the pictures at `dpi` are drawn anew, or null.
+const char* RedrawnBecause(int dpi)
 {
     for (const RedrawnScale& scale : RedrawnScales()) {
         if (scale.dpi == dpi)
-            return true;
+            return scale.why;
     }
-    return false;
+    return nullptr;
+}
+
+// The shifts the picture takes at `dpi`, each with its reason, for the log.
+void ReportShifts(const std::string& name, int dpi)
+{
+    for (const ScaleShift& shift : ScaleShifts()) {
+        if (shift.dpi == dpi && name == shift.picture)
+            std::cout << "  line " << shift.line << ": " << shift.why << "\n";
+    }
 }
 
 size_t LinesDiffering(const std::vector<std::string>& a, const std::vector<std::string>& b)
@@ -118,12 +128,15 @@ TEST_F(ScalePicturesTest, TemplateDialogsGiveThePictureOf96Dpi)
         ASSERT_TRUE(windows_[i]);
         const int dpi = WindowDpi(windows_[i]);
         const ConversionResult result = CaptureLive(windows_[i]);
-        if (dpi == kLayoutDpi || IsRedrawn(dpi)) {
+        const char* redrawnBecause = RedrawnBecause(dpi);
+        if (dpi == kLayoutDpi || redrawnBecause) {
             const std::string name = dpi == kLayoutDpi ? dialog.name : dialog.name + ("-" + std::to_string(dpi));
             EXPECT_TRUE(MatchesGolden(name, result.text));
             std::cout << dialog.name << " at " << dpi << " DPI: "
                       << LinesDiffering(PictureLines(PictureUtf8(result.text)), PictureAt96(dialog.name)) << " of "
                       << PictureLines(result.text).size() << " lines differ from 96 DPI\n";
+            if (redrawnBecause)
+                std::cout << "  " << redrawnBecause << "\n";
             continue;
         }
         const std::string utf8 = PictureUtf8(result.text);
@@ -133,6 +146,7 @@ TEST_F(ScalePicturesTest, TemplateDialogsGiveThePictureOf96Dpi)
             KeepActual(dialog.name, dpi, utf8);
         std::cout << dialog.name << " at " << dpi << " DPI: " << LinesDiffering(actual, PictureAt96(dialog.name))
                   << " of " << actual.size() << " lines differ from 96 DPI\n";
+        ReportShifts(dialog.name, dpi);
     }
 }
 

@@ -1,26 +1,44 @@
 #include "scale_shifts.h"
 
+namespace {
+
+// The system rounds dialog units to whole pixels of the scaled dialog font;
+// the positions below are scaled back to 96-DPI pixels below the window's
+// top, where a row is 7 pixels.
+const char kButtons144[] =
+    u8"OK and Cancel end at 301 pixels (43 x 7) instead of 296, and the check boxes from Auto mixed down lie one "
+    u8"row lower: with blank rows removed, the bottom line of the 閉じる(X) button comes one line higher";
+const char kButtons192[] =
+    u8"the 閉じる(X) button starts at 313 pixels instead of 315 (45 x 7), so it takes rows 44 to 51 instead of "
+    u8"45 to 52 and its bottom line comes one line higher";
+const char kStatics192[] =
+    u8"the long static text starts at 174 pixels instead of 176 (past the row boundary at 175 = 25 x 7) and so "
+    u8"one row higher, while the icon and bitmap statics beside it keep their row: the tops of their frames "
+    u8"come one line lower beside the text";
+
+}  // namespace
+
 const std::vector<ScaleShift>& ScaleShifts()
 {
     static const std::vector<ScaleShift> shifts = {
         {144, "scale-buttons", 16,
          u8"┃ │   □A check box whose caption is longer than                           │  │ └──────────────┘                                   │   ┃",
-         u8"the 閉じる(X) push button's bottom edge lies within a pixel of a row boundary at 96 DPI; the system sizes the dialog font, and with it every dialog unit, in whole pixels at each scale, so scaled back the edge falls on the row above and the button is one row shorter"},
+         kButtons144},
         {144, "scale-buttons", 17,
          u8"┃ │   its width                                                            │  │                                                                    │   ┃",
-         u8"the 閉じる(X) push button's bottom edge lies within a pixel of a row boundary at 96 DPI; the system sizes the dialog font, and with it every dialog unit, in whole pixels at each scale, so scaled back the edge falls on the row above and the button is one row shorter"},
+         kButtons144},
         {192, "scale-buttons", 16,
          u8"┃ │   □A check box whose caption is longer than                           │  │ └──────────────┘                                   │   ┃",
-         u8"the 閉じる(X) push button's bottom edge lies within a pixel of a row boundary at 96 DPI; the system sizes the dialog font, and with it every dialog unit, in whole pixels at each scale, so scaled back the edge falls on the row above and the button is one row shorter"},
+         kButtons192},
         {192, "scale-buttons", 17,
          u8"┃ │   its width                                                            │  │                                                                    │   ┃",
-         u8"the 閉じる(X) push button's bottom edge lies within a pixel of a row boundary at 96 DPI; the system sizes the dialog font, and with it every dialog unit, in whole pixels at each scale, so scaled back the edge falls on the row above and the button is one row shorter"},
+         kButtons192},
         {192, "scale-statics", 10,
          u8"┃   This static text is longer                                        │                                       ┃",
-         u8"the top edge of the icon and bitmap statics lies within a pixel of a row boundary at 96 DPI; with the dialog font rounded to whole pixels at 192 DPI it falls on the row below and both frames start one row lower"},
+         kStatics192},
         {192, "scale-statics", 11,
          u8"┃   than its width                                                    │  ┌─┐         ┌────────┐  ┃",
-         u8"the top edge of the icon and bitmap statics lies within a pixel of a row boundary at 96 DPI; with the dialog font rounded to whole pixels at 192 DPI it falls on the row below and both frames start one row lower"},
+         kStatics192},
     };
     return shifts;
 }
