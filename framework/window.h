@@ -19,7 +19,7 @@
 // new is given to its window once the window exists (GiveToWindow); Window
 // deletes it right after the window's WM_NCDESTROY, and no one else does. A
 // document belongs to its template, which lets it go when the document's
-// last view closes. COM objects keep their reference counts (ComObject).
+// last view closes. COM objects keep their reference counts (com_object.h).
 #pragma once
 
 #include <windows.h>
