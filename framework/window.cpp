@@ -124,8 +124,10 @@ LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) const
 {
+    // Only the control's own parent reflects: a bar that hands its
+    // controls' notifications on to its frame must not have them reflected twice.
     const HWND control = ControlOf(message, lParam);
-    if (!control || control == hwnd_ || !FromHandle(control))
+    if (!control || GetParent(control) != hwnd_ || !FromHandle(control))
         return false;
     const LRESULT answer = SendMessageA(control, Reflected(message), wParam, lParam);
     if (!answer)

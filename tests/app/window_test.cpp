@@ -134,7 +134,8 @@ TEST(WindowTest, ParentsReflectTheirControlsNotificationsWithoutForwardingThemBy
     }
 
     // Menus, accelerators and windows that are not the framework's have no
-    // control to hand anything to.
+    // control to hand anything to; a window that is not the control's parent,
+    // as a frame that a bar hands its notifications on to, reflects nothing.
     control.messages.clear();
     parent.handled.clear();
     DRAWITEMSTRUCT menuItem{};
@@ -144,6 +145,9 @@ TEST(WindowTest, ParentsReflectTheirControlsNotificationsWithoutForwardingThemBy
     SendMessageA(parent.Handle(), WM_COMMAND, MAKEWPARAM(kControlId, 1), 0);
     const HWND plain = AddButton(parent.Handle());
     SendMessageA(parent.Handle(), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(plain));
+    PlainParent frame;
+    SendMessageA(frame.Handle(), WM_COMMAND, MAKEWPARAM(kControlId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    EXPECT_EQ(frame.handled, std::vector<UINT>{WM_COMMAND});
     EXPECT_TRUE(control.messages.empty());
     EXPECT_EQ(parent.handled, (std::vector<UINT>{WM_DRAWITEM, WM_COMMAND, WM_CTLCOLORBTN}));
     ReleaseDC(button, dc);
