@@ -47,14 +47,9 @@ bool CAboutDlg::OnInitDialog()
 
 INT_PTR CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_HELP:
+    if (message == WM_HELP) {
         ShowHelp();
         return TRUE;
-    case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == m_link.Handle())
-            return reinterpret_cast<INT_PTR>(m_link.OnCtlColor(reinterpret_cast<HDC>(wParam), CTLCOLOR_STATIC));
-        break;
     }
     return ModalDialog::OnMessage(message, wParam, lParam);
 }

@@ -38,7 +38,7 @@ void CChildFrame::FitText(const std::string& text)
         start = end + 2;
     }
     RECT client{};
-    GetClientRect(Application::Current()->MainFrame()->Handle(), &client);
+    GetClientRect(Application::Current()->MainWindow(), &client);
     const SIZE size = ChildFrameSize(cols, rows, client);
     // The restored rectangle: a maximised frame keeps filling the area.
     WINDOWPLACEMENT placement{};
@@ -52,6 +52,6 @@ void CChildFrame::FitText(const std::string& text)
 void CChildFrame::PreCreateWindow(SIZE* size)
 {
     RECT client{};
-    GetClientRect(Application::Current()->MainFrame()->Handle(), &client);
+    GetClientRect(Application::Current()->MainWindow(), &client);
     *size = ChildFrameSize(OutputCols, OutputRows, client);
 }

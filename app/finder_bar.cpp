@@ -1,13 +1,14 @@
 #include "finder_bar.h"
 
-#include "reflected_messages.h"
+#include "document.h"
+#include "edit_view.h"
+#include "private_messages.h"
 #include "resource.h"
 
 #include <commctrl.h>
 
 namespace {
 
-constexpr UINT kInitBarMessage = WM_APP + 0x4D;
 constexpr UINT kFinderBarId = 0xE805;  // 59397, the framework's dialog-bar id
 
 struct BarButton {
@@ -18,10 +19,10 @@ struct BarButton {
 
 // In the order save, cut, copy, paste.
 constexpr BarButton kBarButtons[] = {
-    {57603, IDI_SAVE_IN, IDI_SAVE_OUT},
-    {57635, IDI_CUT_IN, IDI_CUT_OUT},
-    {57634, IDI_COPY_IN, IDI_COPY_OUT},
-    {57637, IDI_PASTE_IN, IDI_PASTE_OUT},
+    {kCommandSave, IDI_SAVE_IN, IDI_SAVE_OUT},
+    {kCommandCut, IDI_CUT_IN, IDI_CUT_OUT},
+    {kCommandCopy, IDI_COPY_IN, IDI_COPY_OUT},
+    {kCommandPaste, IDI_PASTE_IN, IDI_PASTE_OUT},
 };
 
 const char kFinderTip[] = "変換したいコントロールへドロップしてください！";
@@ -34,7 +35,7 @@ bool CFinderBar::CreateFinderBar(HWND frame)
 {
     if (!CreateBar(frame, IDD_FINDER_BAR, kFinderBarId))
         return false;
-    PostMessageA(Handle(), kInitBarMessage, 0, 0);
+    PostMessageA(Handle(), kInitFinderBar, 0, 0);
     return true;
 }
 
@@ -84,11 +85,8 @@ bool CFinderBar::PreTranslateMessage(MSG* message)
 
 LRESULT CFinderBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT reflected;
-    if (ReflectToControl(message, wParam, lParam, &reflected))
-        return reflected;
     switch (message) {
-    case kInitBarMessage:
+    case kInitFinderBar:
         InitBar();
         return 0;
     case WM_ERASEBKGND:

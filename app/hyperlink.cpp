@@ -1,5 +1,7 @@
 #include "hyperlink.h"
 
+#include "private_messages.h"
+
 #include <shellapi.h>
 
 namespace {
@@ -62,13 +64,11 @@ void CHyperLink::Redraw() const
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-HBRUSH CHyperLink::OnCtlColor(HDC dc, UINT type) const
+HBRUSH CHyperLink::OnCtlColor(HDC dc) const
 {
-    if (type == CTLCOLOR_STATIC) {
-        SelectObject(dc, m_font.Get());
-        ::SetTextColor(dc, m_textColor);
-        SetBkMode(dc, TRANSPARENT);
-    }
+    SelectObject(dc, m_font.Get());
+    ::SetTextColor(dc, m_textColor);
+    SetBkMode(dc, TRANSPARENT);
     return m_backBrush.Get();
 }
 
@@ -87,6 +87,8 @@ LRESULT CHyperLink::OnButtonUp(WPARAM wParam, LPARAM lParam)
 LRESULT CHyperLink::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case kReflectedCtlColorStatic:
+        return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
     case WM_LBUTTONDOWN:
         m_pressed = 'Y';
         break;

@@ -1,6 +1,7 @@
 // A static text that works as a link: drawn in its own colour with an
 // underlined font, showing its own cursor, and opening its target through
-// the shell when the button is pressed and released on it.
+// the shell when the button is pressed and released on it. Its parent's
+// colour request for it reaches it reflected.
 #pragma once
 
 #include "guards.h"
@@ -22,15 +23,13 @@ public:
     CHyperLink& SetUnderline(bool on);
     CHyperLink& SetLinkCursor(HCURSOR cursor);
 
-    // Answers the parent's WM_CTLCOLOR* message of this control: prepares
-    // `dc` for a static's text and gives the background brush.
-    HBRUSH OnCtlColor(HDC dc, UINT type) const;
-
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void Redraw() const;
+    // Prepares `dc` for the text and gives the background brush.
+    HBRUSH OnCtlColor(HDC dc) const;
     LRESULT OnButtonUp(WPARAM wParam, LPARAM lParam);
 
     std::string m_target;

@@ -19,10 +19,10 @@ namespace {
 constexpr UINT kStatusBarId = 0xE801;  // 59393
 
 const std::vector<StatusIndicator> kIndicators = {
-    {59142, VK_KANA},
-    {59137, VK_CAPITAL},
-    {59138, VK_NUMLOCK},
-    {59139, VK_SCROLL},
+    {kIndicatorKana, VK_KANA},
+    {kIndicatorCaps, VK_CAPITAL},
+    {kIndicatorNum, VK_NUMLOCK},
+    {kIndicatorScroll, VK_SCROLL},
 };
 
 // The finder's pictures are drawn for 96 DPI; on a scaled screen they grow
@@ -268,7 +268,7 @@ void CMainFrame::OnHelpMessage()
 {
     ShowHelp();
     if (GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0)
-        SendMessageA(Application::Current()->MainFrame()->Handle(), WM_COMMAND, kCommandHelp, 0);
+        SendMessageA(Application::Current()->MainWindow(), WM_COMMAND, kCommandHelp, 0);
 }
 
 bool CMainFrame::QueryCommand(UINT id, CommandState* state)

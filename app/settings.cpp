@@ -6,6 +6,13 @@ const char kSettingsSection[] = "Settei";
 
 namespace {
 
+// The frame's normal place, and whether it starts maximised.
+const char kLeftKey[] = "Left";
+const char kRightKey[] = "Right";
+const char kTopKey[] = "top";
+const char kBottomKey[] = "Bottom";
+const char kZoomKey[] = "Zoom";
+
 struct OptionEntry {
     const char* key;
     int32_t* flag;
@@ -30,10 +37,10 @@ bool Outside(LONG value, LONG low, LONG high)
 RECT LoadFramePlacement(const Profile& profile)
 {
     RECT placement;
-    placement.left = profile.GetInt(kSettingsSection, "Left", 0);
-    placement.right = profile.GetInt(kSettingsSection, "Right", 640);
-    placement.top = profile.GetInt(kSettingsSection, "top", 0);
-    placement.bottom = profile.GetInt(kSettingsSection, "Bottom", 400);
+    placement.left = profile.GetInt(kSettingsSection, kLeftKey, 0);
+    placement.right = profile.GetInt(kSettingsSection, kRightKey, 640);
+    placement.top = profile.GetInt(kSettingsSection, kTopKey, 0);
+    placement.bottom = profile.GetInt(kSettingsSection, kBottomKey, 400);
     return placement;
 }
 
@@ -52,16 +59,16 @@ RECT ClampToScreen(RECT placement, const RECT& screen)
 
 bool StartsMaximised(const Profile& profile)
 {
-    return profile.GetInt(kSettingsSection, "Zoom", 0) == 1;
+    return profile.GetInt(kSettingsSection, kZoomKey, 0) == 1;
 }
 
 void SaveFramePlacement(const Profile& profile, const RECT& normal, bool maximised)
 {
-    profile.WriteInt(kSettingsSection, "Left", normal.left);
-    profile.WriteInt(kSettingsSection, "Right", normal.right);
-    profile.WriteInt(kSettingsSection, "top", normal.top);
-    profile.WriteInt(kSettingsSection, "Bottom", normal.bottom);
-    profile.WriteInt(kSettingsSection, "Zoom", maximised ? 1 : 0);
+    profile.WriteInt(kSettingsSection, kLeftKey, normal.left);
+    profile.WriteInt(kSettingsSection, kRightKey, normal.right);
+    profile.WriteInt(kSettingsSection, kTopKey, normal.top);
+    profile.WriteInt(kSettingsSection, kBottomKey, normal.bottom);
+    profile.WriteInt(kSettingsSection, kZoomKey, maximised ? 1 : 0);
 }
 
 void LoadOptionFlags(const Profile& profile)

@@ -13,7 +13,7 @@ namespace {
 
 Application* current;
 
-const char kSettingsSection[] = "Settings";
+const char kFrameworkSection[] = "Settings";
 const char kPreviewPagesKey[] = "PreviewPages";
 
 // "%1" in a message stands for its argument.
@@ -72,12 +72,12 @@ void Application::LoadStdProfileSettings(int recentFiles)
 {
     recentFiles_ = std::make_unique<RecentFileList>(profile_, recentFiles);
     recentFiles_->Load();
-    previewPages_ = profile_.GetInt(kSettingsSection, kPreviewPagesKey, 0);
+    previewPages_ = profile_.GetInt(kFrameworkSection, kPreviewPagesKey, 0);
 }
 
 void Application::SaveStdProfileSettings() const
 {
-    profile_.WriteInt(kSettingsSection, kPreviewPagesKey, previewPages_);
+    profile_.WriteInt(kFrameworkSection, kPreviewPagesKey, previewPages_);
 }
 
 bool Application::GetPrinterDeviceDefaults(PRINTDLGA* dialog)
@@ -87,7 +87,7 @@ bool Application::GetPrinterDeviceDefaults(PRINTDLGA* dialog)
 
 bool Application::DoPrintDialog(PRINTDLGA* dialog)
 {
-    dialog->hwndOwner = mainFrame_ ? mainFrame_->Handle() : nullptr;
+    dialog->hwndOwner = MainWindow();
     return printer_.RunDialog(dialog);
 }
 
@@ -150,9 +150,14 @@ void Application::CloseAllDocuments() const
         docTemplate->CloseAllDocuments();
 }
 
+HWND Application::MainWindow() const
+{
+    return mainFrame_ ? mainFrame_->Handle() : nullptr;
+}
+
 int Application::ShowMessage(const std::string& text, UINT type) const
 {
-    HWND owner = mainFrame_ ? mainFrame_->Handle() : nullptr;
+    HWND owner = MainWindow();
     return MessageBoxA(owner, text.c_str(), name_.c_str(), type);
 }
 
@@ -184,7 +189,7 @@ void Application::ExecuteCommand(UINT id)
     } else if (id == kCommandOpen) {
         DocTemplate* docTemplate = FirstTemplate();
         const std::string path =
-            AskOpenPath(mainFrame_ ? mainFrame_->Handle() : nullptr, docTemplate ? docTemplate->FilterName() : "",
+            AskOpenPath(MainWindow(), docTemplate ? docTemplate->FilterName() : "",
                         docTemplate ? docTemplate->FilterExtension() : "");
         if (!path.empty())
             OpenDocumentFile(path);

@@ -72,6 +72,8 @@ public:
 
     MdiFrameWindow* MainFrame() const { return mainFrame_; }
     void SetMainFrame(MdiFrameWindow* frame) { mainFrame_ = frame; }
+    // The main frame's window, the owner of the program's dialogs; null without one.
+    HWND MainWindow() const;
 
     // The standard message box: the application's name as its caption.
     virtual int ShowMessage(const std::string& text, UINT type) const;

@@ -1,6 +1,6 @@
 #include "dialog.h"
 
-#include "window.h"
+#include "text_of_window.h"
 
 void DataExchange::Check(int id, int32_t& value) const
 {
@@ -17,11 +17,7 @@ void DataExchange::Text(int id, std::string& value) const
         SetWindowTextA(control, value.c_str());
         return;
     }
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(control, &text[0], length + 1);
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    value = std::move(text);
+    value = WindowText(control);
 }
 
 void DataExchange::Control(int id, Window& control) const
@@ -38,7 +34,7 @@ INT_PTR ModalDialog::DoModal()
 
 void ModalDialog::UpdateData(bool saving)
 {
-    DataExchange exchange(hwnd_, saving);
+    DataExchange exchange(Handle(), saving);
     DoDataExchange(exchange);
 }
 
@@ -51,12 +47,12 @@ bool ModalDialog::OnInitDialog()
 void ModalDialog::OnOK()
 {
     UpdateData(true);
-    EndDialog(hwnd_, IDOK);
+    EndDialog(Handle(), IDOK);
 }
 
 void ModalDialog::OnCancel()
 {
-    EndDialog(hwnd_, IDCANCEL);
+    EndDialog(Handle(), IDCANCEL);
 }
 
 INT_PTR ModalDialog::OnMessage(UINT message, WPARAM wParam, LPARAM)
@@ -74,14 +70,24 @@ INT_PTR ModalDialog::OnMessage(UINT message, WPARAM wParam, LPARAM)
     return FALSE;
 }
 
+LRESULT ModalDialog::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        return OnInitDialog();
+    return OnMessage(message, wParam, lParam);
+}
+
+LRESULT ModalDialog::DefaultProc(UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* dialog = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (message == WM_INITDIALOG) {
-        dialog = reinterpret_cast<ModalDialog*>(lParam);
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        dialog->hwnd_ = hwnd;
-        return dialog->OnInitDialog();
+    if (message == WM_INITDIALOG && !reinterpret_cast<ModalDialog*>(lParam)->Bind(hwnd)) {
+        EndDialog(hwnd, -1);
+        return FALSE;
     }
-    return dialog ? dialog->OnMessage(message, wParam, lParam) : FALSE;
+    Window* dialog = FromHandle(hwnd);
+    return dialog ? Dispatch(dialog, message, wParam, lParam) : FALSE;
 }

@@ -1,13 +1,12 @@
 // A modal dialog from a dialog template, with data exchange between the
-// dialog's controls and the variables of the object.
+// dialog's controls and the variables of the object. The dialog is a Window,
+// bound like every other one for as long as the dialog box lives.
 #pragma once
 
-#include <windows.h>
+#include "window.h"
 
 #include <cstdint>
 #include <string>
-
-class Window;
 
 // One direction of data exchange: into the controls, or out of them.
 class DataExchange {
@@ -26,16 +25,12 @@ private:
     bool saving_;
 };
 
-class ModalDialog {
+class ModalDialog : public Window {
 public:
     ModalDialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
-    virtual ~ModalDialog() = default;
-    ModalDialog(const ModalDialog&) = delete;
-    ModalDialog& operator=(const ModalDialog&) = delete;
 
     // IDOK, IDCANCEL, or -1 when the dialog could not be made.
     INT_PTR DoModal();
-    HWND Handle() const { return hwnd_; }
 
 protected:
     virtual void DoDataExchange(DataExchange& exchange) { (void)exchange; }
@@ -48,10 +43,13 @@ protected:
 
     void UpdateData(bool saving);
 
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // What the dialog manager does without us follows the dialog procedure.
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;
     HWND parent_;
-    HWND hwnd_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "document.h"
 #include "mdi_child.h"
 #include "mdi_frame.h"
+#include "same_path.h"
 #include "view.h"
 
 #include <algorithm>
@@ -20,11 +21,6 @@ std::vector<std::string> SplitFields(const std::string& text)
             fields.back() += c;
     }
     return fields;
-}
-
-bool SamePath(const std::string& a, const std::string& b)
-{
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
 }
 
 }  // namespace
@@ -66,10 +62,10 @@ Document* DocTemplate::FindDocument(const std::string& path) const
 MdiChildWindow* DocTemplate::CreateNewFrame(Document* document)
 {
     MdiFrameWindow* mainFrame = Application::Current()->MainFrame();
-    MdiChildWindow* frame = makeFrame_();
-    if (!mainFrame || !frame->CreateFrame(mainFrame, document, makeView_()))
-        return nullptr;  // a frame that failed has deleted itself and its view
-    return frame;
+    std::unique_ptr<MdiChildWindow> frame(makeFrame_());
+    if (!mainFrame || !frame->CreateFrame(mainFrame, document, std::unique_ptr<View>(makeView_())))
+        return nullptr;
+    return Window::GiveToWindow(std::move(frame));
 }
 
 Document* DocTemplate::OpenDocumentFile(const std::string& path)

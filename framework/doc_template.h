@@ -21,8 +21,8 @@ class View;
 class DocTemplate : public CommandTarget {
 public:
     using MakeDocument = std::function<std::unique_ptr<Document>()>;
-    using MakeFrame = std::function<MdiChildWindow*()>;  // owned by its window
-    using MakeView = std::function<View*()>;             // owned by its window
+    using MakeFrame = std::function<MdiChildWindow*()>;  // made with new, given to its window
+    using MakeView = std::function<View*()>;             // made with new, given to its window
 
     DocTemplate(UINT resourceId, MakeDocument makeDocument, MakeFrame makeFrame, MakeView makeView);
     ~DocTemplate() override;

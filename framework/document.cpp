@@ -35,12 +35,6 @@ std::string OneLine(const std::string& text)
     return line;
 }
 
-HWND MainWindow()
-{
-    MdiFrameWindow* frame = Application::Current()->MainFrame();
-    return frame ? frame->Handle() : nullptr;
-}
-
 }  // namespace
 
 void Document::SetTitle(const std::string& title)
@@ -131,7 +125,7 @@ bool Document::DoSave(const std::string& path)
         std::string suggestion = path_.empty() ? title_ : path_;
         if (path_.empty() && template_ && suggestion.find('.') == std::string::npos)
             suggestion += template_->FilterExtension();
-        target = AskSavePath(MainWindow(), template_ ? template_->FilterName() : std::string(),
+        target = AskSavePath(Application::Current()->MainWindow(), template_ ? template_->FilterName() : std::string(),
                              template_ ? template_->FilterExtension() : std::string(), suggestion);
         if (target.empty())
             return false;

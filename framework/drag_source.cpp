@@ -1,5 +1,6 @@
 #include "drag_source.h"
 
+#include "com_object.h"
 #include "guards.h"
 
 #include <ole2.h>
@@ -8,36 +9,6 @@
 #include <cstring>
 
 namespace {
-
-// The reference count both our COM objects share.
-template <class Interface>
-class ComObject : public Interface {
-public:
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return static_cast<ULONG>(left);
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(Interface))) {
-            *object = static_cast<Interface*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-
-protected:
-    virtual ~ComObject() = default;
-
-private:
-    LONG references_ = 1;
-};
 
 bool IsTextFormat(const FORMATETC* format)
 {

@@ -3,6 +3,7 @@
 #include "document.h"
 #include "guards.h"
 #include "mdi_child.h"
+#include "text_of_window.h"
 
 #include <algorithm>
 
@@ -58,7 +59,7 @@ bool EditView::CreateView(MdiChildWindow* frame, Document* document)
     int tabStop = kTabStop;
     SendMessageA(edit, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
     if (OnCreate() == -1) {
-        DestroyWindow(edit);  // the view deletes itself with its window
+        DestroyWindow(edit);  // the frame, which still holds the view, frees it
         return false;
     }
     JoinDocument();
@@ -67,11 +68,7 @@ bool EditView::CreateView(MdiChildWindow* frame, Document* document)
 
 std::string EditView::Text() const
 {
-    const int length = GetWindowTextLengthA(Handle());
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(Handle(), &text[0], length + 1);
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
+    return WindowText(Handle());
 }
 
 std::string EditView::TextBetween(DWORD start, DWORD end) const
@@ -136,7 +133,7 @@ LRESULT EditView::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             document->SetModifiedFlag(true);
         return result;
     }
-    return Default(message, wParam, lParam);
+    return View::WndProc(message, wParam, lParam);
 }
 
 bool EditView::QueryCommand(UINT id, CommandState* state)

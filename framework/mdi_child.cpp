@@ -12,17 +12,18 @@ const char kChildClass[] = "QuillscapeChildFrame";
 
 }  // namespace
 
-bool MdiChildWindow::CreateFrame(MdiFrameWindow* frame, Document* document, View* view)
+// Here, where a View is a complete type.
+MdiChildWindow::~MdiChildWindow() = default;
+
+bool MdiChildWindow::CreateFrame(MdiFrameWindow* frame, Document* document, std::unique_ptr<View> view)
 {
     mainFrame_ = frame;
-    view_ = view;
+    view_ = view.get();
+    unmadeView_ = std::move(view);
     pendingDocument_ = document;
     if (!RegisterClassFor(kChildClass, CS_DBLCLKS, nullptr, LoadCursor(nullptr, IDC_ARROW),
-                          reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1))) {
-        delete view;
-        delete this;
+                          reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
         return false;
-    }
     SIZE size{CW_USEDEFAULT, CW_USEDEFAULT};
     PreCreateWindow(&size);
     MDICREATESTRUCTA create{};
@@ -39,18 +40,7 @@ bool MdiChildWindow::CreateFrame(MdiFrameWindow* frame, Document* document, View
     if (SendMessageA(frame->MdiClient(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)) && maximised)
         create.style |= WS_MAXIMIZE;
     create.lParam = reinterpret_cast<LPARAM>(this);
-    HWND hwnd = reinterpret_cast<HWND>(
-        SendMessageA(frame->MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
-    if (!hwnd) {
-        // A frame that never got its window deletes itself here; one whose
-        // WM_CREATE failed is gone already.
-        if (!Handle() && view_) {
-            delete view_;
-            delete this;
-        }
-        return false;
-    }
-    return true;
+    return SendMessageA(frame->MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)) != 0;
 }
 
 Document* MdiChildWindow::GetDocument() const
@@ -95,6 +85,7 @@ LRESULT MdiChildWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (Default(message, wParam, lParam) == -1 || !view_->CreateView(this, pendingDocument_))
             return -1;
         pendingDocument_ = nullptr;
+        GiveToWindow(std::move(unmadeView_));
         return 0;
     case WM_SIZE: {
         const LRESULT result = Default(message, wParam, lParam);
@@ -112,10 +103,6 @@ LRESULT MdiChildWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             SetFocus(view_->Handle());
         return 0;
     case WM_COMMAND:
-        if (view_ && lParam && reinterpret_cast<HWND>(lParam) == view_->Handle()) {
-            view_->OnNotification(HIWORD(wParam));
-            return 0;
-        }
         // Menu commands reach a child only through the frame's route.
         return SendMessageA(mainFrame_->Handle(), message, wParam, lParam);
     case WM_CLOSE:
@@ -137,12 +124,4 @@ LRESULT MdiChildWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT MdiChildWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return DefMDIChildProcA(Handle(), message, wParam, lParam);
-}
-
-void MdiChildWindow::OnFinalMessage()
-{
-    // A frame whose view was never made still owns it.
-    if (view_ && !view_->Handle())
-        delete view_;
-    delete this;
 }

@@ -5,15 +5,20 @@
 #include "command.h"
 #include "window.h"
 
+#include <memory>
+
 class Document;
 class MdiFrameWindow;
 class View;
 
 class MdiChildWindow : public Window, public CommandTarget {
 public:
-    // Makes the frame in `frame`'s MDI client with a view from `view` on
-    // `document`; the frame stays hidden until Activate.
-    bool CreateFrame(MdiFrameWindow* frame, Document* document, View* view);
+    ~MdiChildWindow() override;
+
+    // Makes the frame in `frame`'s MDI client with `view` on `document`;
+    // the frame stays hidden until Activate. It keeps the view until the
+    // view's window exists, which then owns it.
+    bool CreateFrame(MdiFrameWindow* frame, Document* document, std::unique_ptr<View> view);
 
     View* GetView() const { return view_; }
     Document* GetDocument() const;
@@ -36,10 +41,10 @@ protected:
 
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnFinalMessage() override;
 
 private:
     MdiFrameWindow* mainFrame_ = nullptr;
     View* view_ = nullptr;
+    std::unique_ptr<View> unmadeView_;
     Document* pendingDocument_ = nullptr;
 };

@@ -6,15 +6,14 @@
 #include "document.h"
 #include "mdi_child.h"
 #include "print_preview.h"
+#include "private_messages.h"
 #include "status_bar.h"
+#include "text_of_window.h"
 #include "view.h"
 
 namespace {
 
 const char kFrameClass[] = "QuillscapeMainFrame";
-// Posted so that menus and captions follow the children once a child's
-// creation or destruction has finished.
-constexpr UINT kChildrenChanged = WM_APP + 0x1100;
 
 // The popup of `menu` that holds the Window commands, or null.
 HMENU WindowPopupOf(HMENU menu)
@@ -191,9 +190,7 @@ void MdiFrameWindow::UpdateTitles()
     Document* document = child ? child->GetDocument() : nullptr;
     // DefFrameProc adds a maximised child's title itself, in brackets.
     const std::string caption = document && !maximised ? title_ + " - " + document->Title() : title_;
-    char current[512] = "";
-    GetWindowTextA(Handle(), current, sizeof current);
-    if (caption != current)
+    if (caption != WindowText(Handle()))
         SetWindowTextA(Handle(), caption.c_str());
 }
 

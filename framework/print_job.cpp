@@ -3,7 +3,6 @@
 #include "application.h"
 #include "document.h"
 #include "guards.h"
-#include "mdi_frame.h"
 #include "print_progress.h"
 #include "print_texts.h"
 #include "view.h"
@@ -18,17 +17,11 @@ std::string TitleOf(const View& view)
     return document ? document->Title() : std::string();
 }
 
-HWND MainWindow()
-{
-    MdiFrameWindow* frame = Application::Current()->MainFrame();
-    return frame ? frame->Handle() : nullptr;
-}
-
 // The pages of the range between StartDoc and EndDoc; the progress window
 // answers the user between two pages.
 PrintOutcome PrintPages(View& view, HDC dc, PrintInfo& info, const std::string& title)
 {
-    PrintProgress progress(MainWindow(), title);
+    PrintProgress progress(Application::Current()->MainWindow(), title);
     DOCINFOA document{};
     document.cbSize = sizeof document;
     document.lpszDocName = title.c_str();

@@ -5,6 +5,7 @@
 #include "mdi_frame.h"
 #include "print_job.h"
 #include "print_texts.h"
+#include "private_messages.h"
 #include "view.h"
 
 #include <algorithm>
@@ -19,9 +20,7 @@ constexpr int kGap = 12;        // between two pages
 constexpr int kShadow = 3;
 constexpr int kMaxZoom = 2;     // zoom level n shows the pages 2^n times as large as fitting
 constexpr int kScrollLine = 24;
-// Posted by the bar, whose buttons must not see the preview (their owner) go.
-constexpr UINT kClosePreview = WM_APP + 0x1200;
-constexpr WPARAM kThenPrint = 1;
+constexpr WPARAM kThenPrint = 1;  // with kClosePreview
 
 }  // namespace
 
@@ -35,16 +34,14 @@ PrintPreview* PrintPreview::Start(View& view)
     MdiFrameWindow* frame = Application::Current()->MainFrame();
     if (!frame || frame->Preview())
         return nullptr;
-    auto* preview = new PrintPreview(view, *frame);
-    if (!preview->Prepare()) {
-        delete preview;
+    std::unique_ptr<PrintPreview> made(new PrintPreview(view, *frame));
+    if (!made->Prepare())
+        return nullptr;
+    if (!made->CreateWindows()) {
+        view.OnEndPrinting(made->printer_.Get(), made->info_);
         return nullptr;
     }
-    if (!preview->CreateWindows()) {
-        view.OnEndPrinting(preview->printer_.Get(), preview->info_);
-        delete preview;
-        return nullptr;
-    }
+    PrintPreview* preview = GiveToWindow(std::move(made));
     frame->BeginPreview(preview);
     preview->Changed();
     SetFocus(preview->Handle());
@@ -147,11 +144,6 @@ void PrintPreview::Close()
     view_.OnEndPrinting(printer_.Get(), info_);
     frame_.EndPreview();
     DestroyWindow(Handle());
-}
-
-void PrintPreview::OnFinalMessage()
-{
-    delete this;
 }
 
 void PrintPreview::OnBarClick(PreviewButton button)

@@ -49,7 +49,6 @@ public:
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnFinalMessage() override;
 
 private:
     PrintPreview(View& view, MdiFrameWindow& frame);

@@ -1,6 +1,7 @@
 #include "print_progress.h"
 
 #include "print_texts.h"
+#include "text_of_window.h"
 
 #include <cstdio>
 
@@ -41,10 +42,8 @@ PrintProgress::PrintProgress(HWND owner, const std::string& document)
                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     char title[MAX_PATH];
     std::snprintf(title, sizeof title, kPrintingText, document.c_str());
-    char caption[256] = "";
-    if (owner)
-        GetWindowTextA(owner, caption, sizeof caption);
-    if (!Create(kPrintProgressClass, caption, WS_POPUP | WS_CAPTION | WS_VISIBLE, WS_EX_DLGMODALFRAME,
+    const std::string caption = owner ? WindowText(owner) : std::string();
+    if (!Create(kPrintProgressClass, caption.c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE, WS_EX_DLGMODALFRAME,
                 PlacementOver(owner), owner, nullptr))
         return;
     AddControl(Handle(), "Static", title, SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 10, 10, kWidth - 26, 18, -1);

@@ -1,5 +1,7 @@
 #include "recent_files.h"
 
+#include "same_path.h"
+
 #include <cstdio>
 
 namespace {
@@ -12,11 +14,6 @@ std::string KeyOf(size_t index)
     char key[16];
     std::snprintf(key, sizeof key, "File%u", static_cast<unsigned>(index + 1));
     return key;
-}
-
-bool SameFile(const std::string& a, const std::string& b)
-{
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
 }
 
 // Mnemonic markers in a path must show as themselves.
@@ -58,7 +55,7 @@ void RecentFileList::Save() const
 void RecentFileList::Add(const std::string& path)
 {
     for (size_t i = 0; i < paths_.size(); ++i) {
-        if (SameFile(paths_[i], path)) {
+        if (SamePath(paths_[i], path)) {
             paths_.erase(paths_.begin() + static_cast<ptrdiff_t>(i));
             break;
         }

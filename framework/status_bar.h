@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+// The string ids of the usual indicators' texts.
+constexpr UINT kIndicatorCaps = 0xE701;    // 59137
+constexpr UINT kIndicatorNum = 0xE702;     // 59138
+constexpr UINT kIndicatorScroll = 0xE703;  // 59139
+constexpr UINT kIndicatorKana = 0xE706;    // 59142
+
 struct StatusIndicator {
     UINT textId;  // string resource with the pane's text
     int virtualKey;

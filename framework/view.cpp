@@ -2,6 +2,7 @@
 
 #include "document.h"
 #include "mdi_child.h"
+#include "private_messages.h"
 
 void View::JoinDocument()
 {
@@ -14,5 +15,13 @@ void View::OnFinalMessage()
         frame_->DetachView();
     if (document_)
         document_->RemoveView(this);
-    delete this;
+}
+
+LRESULT View::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kReflectedCommand) {
+        OnNotification(HIWORD(wParam));
+        return TRUE;  // the view's own notification, no command for the frame
+    }
+    return Window::WndProc(message, wParam, lParam);
 }

@@ -60,6 +60,7 @@ protected:
     }
     // The view's window exists: the document counts it among its views.
     void JoinDocument();
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnFinalMessage() override;
 
 private:

@@ -1,10 +1,32 @@
 #include "window.h"
 
+#include "private_messages.h"
+
+#include <commctrl.h>
+
 namespace {
 
-// A window property rather than GWLP_USERDATA: subclassed controls may use
-// their user data themselves.
+// A window property rather than GWLP_USERDATA or DWLP_USER: subclassed
+// controls and dialogs may use those themselves.
 const char kObjectProperty[] = "QuillscapeWindow";
+
+// Our place in a window's chain of subclasses.
+constexpr UINT_PTR kSubclassId = 0x5153;
+
+// The child control a message to its parent is about, or null (menus and
+// accelerators have none).
+HWND ControlOf(UINT message, LPARAM lParam)
+{
+    if (message == WM_COMMAND || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC))
+        return reinterpret_cast<HWND>(lParam);
+    if (message == WM_NOTIFY)
+        return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -52,8 +74,11 @@ bool Window::Subclass(HWND hwnd)
 {
     if (!hwnd || hwnd_ || FromHandle(hwnd) || !Bind(hwnd))
         return false;
-    subclassedProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassedProc)));
+    if (!SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        Unbind();
+        return false;
+    }
+    subclassed_ = true;
     return true;
 }
 
@@ -67,9 +92,9 @@ bool Window::Bind(HWND hwnd)
 
 void Window::Unbind()
 {
-    if (subclassedProc_) {
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassedProc_));
-        subclassedProc_ = nullptr;
+    if (subclassed_) {
+        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+        subclassed_ = false;
     }
     RemovePropA(hwnd_, kObjectProperty);
     hwnd_ = nullptr;
@@ -87,8 +112,8 @@ LRESULT Window::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (subclassedProc_)
-        return CallWindowProcA(subclassedProc_, hwnd_, message, wParam, lParam);
+    if (subclassed_)
+        return DefSubclassProc(hwnd_, message, wParam, lParam);
     return DefaultProc(message, wParam, lParam);
 }
 
@@ -97,24 +122,32 @@ LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-bool Window::ReflectDrawItem(LPARAM lParam)
+bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) const
 {
-    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    if (item->CtlType == ODT_MENU || !FromHandle(item->hwndItem))
+    // Only the control's own parent reflects: a bar that hands its
+    // controls' notifications on to its frame must not have them reflected twice.
+    const HWND control = ControlOf(message, lParam);
+    if (!control || GetParent(control) != hwnd_ || !FromHandle(control))
         return false;
-    SendMessageA(item->hwndItem, kReflectedDrawItem, 0, lParam);
+    const LRESULT answer = SendMessageA(control, Reflected(message), wParam, lParam);
+    if (!answer)
+        return false;
+    *result = message == WM_COMMAND ? 0 : answer;
     return true;
 }
 
 LRESULT Window::Dispatch(Window* window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DRAWITEM && window->ReflectDrawItem(lParam))
-        return TRUE;
+    LRESULT reflected;
+    if (window->ReflectToChild(message, wParam, lParam, &reflected))
+        return reflected;
     if (message != WM_NCDESTROY)
         return window->WndProc(message, wParam, lParam);
     const LRESULT result = window->WndProc(message, wParam, lParam);
     window->Unbind();
     window->OnFinalMessage();
+    if (window->ownedByWindow_)
+        delete window;
     return result;
 }
 
@@ -136,10 +169,8 @@ LRESULT CALLBACK Window::CreatedProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     return Dispatch(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::SubclassedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Window::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR object)
 {
-    Window* window = FromHandle(hwnd);
-    if (!window)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    return Dispatch(window, message, wParam, lParam);
+    return Dispatch(reinterpret_cast<Window*>(object), message, wParam, lParam);
 }

@@ -1,18 +1,30 @@
-// The base of every window the framework drives: one C++ object per window,
-// bound to its handle, whose virtual WndProc sees every message.
+// The base of every window the framework drives, dialogs included: one C++
+// object per window, bound to its handle, whose virtual WndProc sees every
+// message.
 //
 // A window is bound either when we create it from one of our registered
-// classes (Create) or when we take over a window that already exists, a
-// control of a dialog template for example (Subclass). In both cases
-// Default() hands a message on to what would have handled it without us.
+// classes (Create), when a dialog of ours starts, or when we take over a
+// window that already exists, a control of a dialog template for example
+// (Subclass). In every case Default() hands a message on to what would have
+// handled it without us.
+//
+// A parent reflects what its child controls must answer themselves:
+// WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and WM_CTLCOLOR* about a child that is
+// a framework window reach that child first as Reflected(message)
+// (private_messages.h). A non-zero answer settles the message; otherwise
+// the parent handles it as usual.
+//
+// Ownership, for every frame, view and document: whoever creates one owns
+// it, until the framework's final message for it. A window object made with
+// new is given to its window once the window exists (GiveToWindow); Window
+// deletes it right after the window's WM_NCDESTROY, and no one else does. A
+// document belongs to its template, which lets it go when the document's
+// last view closes. COM objects keep their reference counts (com_object.h).
 #pragma once
 
 #include <windows.h>
 
-// Owner-drawn controls draw themselves: a framework window that gets
-// WM_DRAWITEM for a child that is also a framework window sends the child
-// this message with the same parameters instead.
-constexpr UINT kReflectedDrawItem = WM_APP + 0x1000 + WM_DRAWITEM;
+#include <memory>
 
 class Window {
 public:
@@ -32,7 +44,8 @@ public:
     HWND Create(const char* className, const char* title, DWORD style, DWORD exStyle, const RECT& rect,
                 HWND parent, HMENU menuOrId);
 
-    // Binds an existing window: its own procedure stays behind Default().
+    // Binds an existing window: its own procedure, and any other subclass
+    // of it, stays behind Default(), however the subclasses come and go.
     bool Subclass(HWND hwnd);
 
     // Registers a window class whose windows bind to the object given as
@@ -40,6 +53,18 @@ public:
     // reason other than the class existing already.
     static bool RegisterClassFor(const char* className, UINT style, HICON icon, HCURSOR cursor,
                                  HBRUSH background);
+
+    // Hands `object`, whose window exists, to that window, which deletes it
+    // after its final message. Null, with the object deleted, when there
+    // is no window (any more).
+    template <class Derived>
+    static Derived* GiveToWindow(std::unique_ptr<Derived> object)
+    {
+        if (!object || !object->Handle())
+            return nullptr;
+        object->ownedByWindow_ = true;
+        return object.release();
+    }
 
     // Called by the message loop before a message is dispatched; true when
     // the message was handled and must not be dispatched.
@@ -52,20 +77,25 @@ protected:
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The procedure behind a created window; frames replace it with
-    // DefFrameProc or DefMDIChildProc.
+    // DefFrameProc or DefMDIChildProc, dialogs with DefDlgProc's.
     virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The window is gone; the handle is already unbound.
     virtual void OnFinalMessage() {}
 
+    // For a window procedure of its own (a dialog's): binds the window to
+    // this object, and hands a bound window's messages to its object.
+    bool Bind(HWND hwnd);
+    static LRESULT Dispatch(Window* window, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
     static LRESULT CALLBACK CreatedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT Dispatch(Window* window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool Bind(HWND hwnd);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR object);
     void Unbind();
-    bool ReflectDrawItem(LPARAM lParam);
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) const;
 
     HWND hwnd_ = nullptr;
-    WNDPROC subclassedProc_ = nullptr;
+    bool subclassed_ = false;
+    bool ownedByWindow_ = false;
 };

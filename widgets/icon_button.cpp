@@ -1,6 +1,6 @@
 #include "icon_button.h"
 
-#include "reflected_messages.h"
+#include "private_messages.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

@@ -4,11 +4,10 @@
 // open a link with the shell, show its own cursor and a tooltip, and paint
 // its parent's pixels as its background.
 //
-// It takes over an existing button with Subclass. Its parent must hand back
-// WM_DRAWITEM (framework windows do: kReflectedDrawItem) and, through
-// ReflectToControl (reflected_messages.h), WM_COMMAND and WM_CTLCOLORBTN;
-// the message loop must call PreTranslateMessage for the tooltip and for
-// double clicks.
+// It takes over an existing button with Subclass. Its parent reflects
+// WM_DRAWITEM, WM_COMMAND and WM_CTLCOLORBTN to it, as every framework
+// window does; the message loop must call PreTranslateMessage for the
+// tooltip and for double clicks.
 //
 // Setters return 0 on success, else the code given beside them; those with a
 // redraw flag repaint the button when it is set. The button owns every

@@ -5,19 +5,13 @@
 
 #include "edges.h"
 #include "image_placement.h"
+#include "text_of_window.h"
 
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kFocusInset = 3;
-
-std::string WindowText(HWND window)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
 
 // Draws the image with its mask so that the transparent colour shows what
 // is under it.

@@ -1,7 +1,7 @@
 #include "icon_button_test_support.h"
 
 #include "edges.h"
-#include "reflected_messages.h"
+#include "private_messages.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,7 +1,5 @@
 #include "reflecting_parent.h"
 
-#include "reflected_messages.h"
-
 namespace {
 
 const char kClassName[] = "QsReflectingParent";
@@ -27,9 +25,6 @@ HWND ReflectingParent::AddControl(const char* className, int id, DWORD style, co
 
 LRESULT ReflectingParent::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = 0;
-    if (ReflectToControl(message, wParam, lParam, &result))
-        return result;
     if (message == WM_ERASEBKGND) {
         RECT client;
         GetClientRect(Handle(), &client);

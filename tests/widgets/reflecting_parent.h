@@ -1,6 +1,6 @@
-// A framework window in one colour that hands its controls' click
-// notifications and colour requests back to them, as an icon button's
-// parent must.
+// A framework window in one colour; like every framework window it hands
+// its controls' click notifications and colour requests back to them, as
+// an icon button's parent must.
 #pragma once
 
 #include "guards.h"

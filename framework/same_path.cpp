@@ -1,0 +1,8 @@
+#include "same_path.h"
+
+#include <windows.h>
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+}

@@ -1,0 +1,7 @@
+// Whether two paths name the same file as Windows compares names: without
+// regard to case.
+#pragma once
+
+#include <string>
+
+bool SamePath(const std::string& a, const std::string& b);
