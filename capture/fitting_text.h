@@ -24,8 +24,7 @@ bool ReadIntoFittingBuffer(int length, GetText getText, std::basic_string<Char>*
     std::basic_string<Char> buffer(BufferForLength(length), Char());
     if (getText(&buffer[0], static_cast<int>(buffer.size())) < 0)
         return false;
-    buffer.back() = Char();
-    buffer.resize(std::char_traits<Char>::length(buffer.c_str()));
+    buffer.resize(TerminatedLength(&buffer[0], buffer.size()));
     *text = std::move(buffer);
     return true;
 }

@@ -5,7 +5,6 @@
 #include "messages.h"
 
 #include <algorithm>
-#include <cwchar>
 
 namespace {
 
@@ -23,8 +22,7 @@ bool IsOtherThreadOfThisProcess(HWND hwnd)
 void KeepCopied(std::wstring& buffer, int copied)
 {
     const size_t limit = copied > 0 ? static_cast<size_t>(copied) : 0;
-    buffer.back() = L'\0';
-    buffer.resize(std::min(limit, std::wcslen(buffer.c_str())));
+    buffer.resize(std::min(limit, TerminatedLength(&buffer[0], buffer.size())));
 }
 
 }  // namespace
