@@ -3,7 +3,6 @@
 #include "sjis.h"
 
 #include <algorithm>
-#include <cstring>
 
 BoundedCount BoundCount(int64_t answer, int64_t shown, int64_t limit)
 {
@@ -15,12 +14,6 @@ BoundedCount BoundCount(int64_t answer, int64_t shown, int64_t limit)
 size_t BufferForLength(int64_t length)
 {
     return static_cast<size_t>(std::clamp<int64_t>(length, 0, kTextByteLimit)) + 1;
-}
-
-size_t TerminatedLength(char* buffer, size_t capacity)
-{
-    buffer[capacity - 1] = '\0';
-    return std::strlen(buffer);
 }
 
 size_t WholeCharacterLength(const char* bytes, size_t length)

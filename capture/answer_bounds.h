@@ -37,10 +37,16 @@ BoundedCount BoundCount(int64_t answer, int64_t shown, int64_t limit);
 // than the limit is cut, as the grid would cut it.
 size_t BufferForLength(int64_t length);
 
-// The bytes of a text a program wrote into a buffer of `capacity` bytes
-// (capacity >= 1): up to the first NUL, never past capacity - 1, where the
-// NUL is forced; a program may leave it out or claim to have copied more.
-size_t TerminatedLength(char* buffer, size_t capacity);
+// The characters of a text a program wrote into a buffer of `capacity`
+// characters (capacity >= 1): up to the first NUL, never past capacity - 1,
+// where the NUL is forced; a program may leave it out or claim to have
+// copied more.
+template <class Char>
+size_t TerminatedLength(Char* buffer, size_t capacity)
+{
+    buffer[capacity - 1] = Char();
+    return std::char_traits<Char>::length(buffer);
+}
 
 // The first `length` bytes of `bytes` (no NUL among them), cut before a
 // double-byte character split at the end.

@@ -1,6 +1,7 @@
 #include "conversion.h"
 
 #include "caption_letters.h"
+#include "code_page_932.h"
 #include "text_grid.h"
 #include "capture_state.h"
 #include "capture_stop.h"
@@ -84,13 +85,13 @@ ItemRect WindowRect(HWND window)
 
 std::string MenuLabel(HMENU menu, UINT position)
 {
-    const int length = GetMenuStringA(menu, position, nullptr, 0, MF_BYPOSITION);
+    const int length = GetMenuStringW(menu, position, nullptr, 0, MF_BYPOSITION);
     if (length <= 0)
         return {};
-    std::string label(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetMenuStringA(menu, position, &label[0], length + 1, MF_BYPOSITION);
+    std::wstring label(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetMenuStringW(menu, position, &label[0], length + 1, MF_BYPOSITION);
     label.resize(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
-    return label;
+    return ToCodePage932(label);
 }
 
 // The labels up to the first empty one, each followed by two spaces, as

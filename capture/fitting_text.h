@@ -3,22 +3,13 @@
 #pragma once
 
 #include "answer_bounds.h"
+#include "code_page_932.h"
 #include "messages.h"
 
 #include <windows.h>
 
 #include <string>
 #include <utility>
-
-// The character set a window's texts are asked in: UTF-16 for a Unicode
-// window (see CharSet) and for any window of another thread.  Under Wine the
-// system converts an ANSI text request for another thread by asking the
-// window for the text's length itself, without our timeout and believing
-// any answer: a lying window would freeze the capture.
-CharSet TextCharSet(HWND hwnd);
-
-// The UTF-16 text in the ANSI code page.
-std::string ToAnsi(const std::wstring& wide);
 
 // Fills a buffer of length + 1 characters, at most what the grid can show;
 // false when the control reports an error (a negative answer) for the
@@ -33,23 +24,24 @@ bool ReadIntoFittingBuffer(int length, GetText getText, std::basic_string<Char>*
     std::basic_string<Char> buffer(BufferForLength(length), Char());
     if (getText(&buffer[0], static_cast<int>(buffer.size())) < 0)
         return false;
-    buffer.back() = Char();
-    buffer.resize(std::char_traits<Char>::length(buffer.c_str()));
+    buffer.resize(TerminatedLength(&buffer[0], buffer.size()));
     *text = std::move(buffer);
     return true;
 }
 
-// Reads a whole text in that character set: its length first
-// (getLength(charSet)), then the text into a buffer that fits, converted to
-// the ANSI code page from UTF-16.
+// Reads a whole text in UTF-16, whatever the window's character set and the
+// system's code page: its length first (getLength()), then the text into a
+// buffer that fits (getText(wchar_t* buffer, int size)), converted to code
+// page 932.  An ANSI request would be converted by the system to its own
+// code page, which loses every character that code page lacks; under Wine
+// it would also make the system ask a window of another thread for the
+// length itself, without our timeout and believing any answer.
 template <class GetLength, class GetText>
-bool ReadFittingText(CharSet charSet, GetLength getLength, GetText getText, std::string* text)
+bool ReadFittingText(GetLength getLength, GetText getText, std::string* text)
 {
-    if (charSet == CharSet::Ansi)
-        return ReadIntoFittingBuffer(getLength(CharSet::Ansi), getText, text);
     std::wstring wide;
-    if (!ReadIntoFittingBuffer(getLength(CharSet::Wide), getText, &wide))
+    if (!ReadIntoFittingBuffer(getLength(), getText, &wide))
         return false;
-    *text = ToAnsi(wide);
+    *text = ToCodePage932(wide);
     return true;
 }

@@ -16,54 +16,54 @@ namespace {
                   #Header "." #field " lies elsewhere")
 
 using NativeTree = TreeItemMirror<kOwnBitness>;
-QS_SAME_FIELD(NativeTree, TVITEMA, mask);
-QS_SAME_FIELD(NativeTree, TVITEMA, hItem);
-QS_SAME_FIELD(NativeTree, TVITEMA, state);
-QS_SAME_FIELD(NativeTree, TVITEMA, stateMask);
-QS_SAME_FIELD(NativeTree, TVITEMA, pszText);
-QS_SAME_FIELD(NativeTree, TVITEMA, cchTextMax);
-QS_SAME_FIELD(NativeTree, TVITEMA, iImage);
-QS_SAME_FIELD(NativeTree, TVITEMA, iSelectedImage);
-QS_SAME_FIELD(NativeTree, TVITEMA, cChildren);
-QS_SAME_FIELD(NativeTree, TVITEMA, lParam);
-static_assert(kTreeItemLayouts.For(kOwnBitness).size == sizeof(TVITEMA), "a block holds all of TVITEMA");
+QS_SAME_FIELD(NativeTree, TVITEMW, mask);
+QS_SAME_FIELD(NativeTree, TVITEMW, hItem);
+QS_SAME_FIELD(NativeTree, TVITEMW, state);
+QS_SAME_FIELD(NativeTree, TVITEMW, stateMask);
+QS_SAME_FIELD(NativeTree, TVITEMW, pszText);
+QS_SAME_FIELD(NativeTree, TVITEMW, cchTextMax);
+QS_SAME_FIELD(NativeTree, TVITEMW, iImage);
+QS_SAME_FIELD(NativeTree, TVITEMW, iSelectedImage);
+QS_SAME_FIELD(NativeTree, TVITEMW, cChildren);
+QS_SAME_FIELD(NativeTree, TVITEMW, lParam);
+static_assert(kTreeItemLayouts.For(kOwnBitness).size == sizeof(TVITEMW), "a block holds all of TVITEMW");
 
 using NativeHeader = HeaderItemMirror<kOwnBitness>;
-QS_SAME_FIELD(NativeHeader, HDITEMA, mask);
-QS_SAME_FIELD(NativeHeader, HDITEMA, cxy);
-QS_SAME_FIELD(NativeHeader, HDITEMA, pszText);
-QS_SAME_FIELD(NativeHeader, HDITEMA, hbm);
-QS_SAME_FIELD(NativeHeader, HDITEMA, cchTextMax);
-QS_SAME_FIELD(NativeHeader, HDITEMA, fmt);
-QS_SAME_FIELD(NativeHeader, HDITEMA, lParam);
-QS_SAME_FIELD(NativeHeader, HDITEMA, iImage);
-QS_SAME_FIELD(NativeHeader, HDITEMA, iOrder);
-static_assert(kHeaderItemLayouts.For(kOwnBitness).size == offsetof(HDITEMA, type),
-              "a block holds HDITEMA up to iOrder");
+QS_SAME_FIELD(NativeHeader, HDITEMW, mask);
+QS_SAME_FIELD(NativeHeader, HDITEMW, cxy);
+QS_SAME_FIELD(NativeHeader, HDITEMW, pszText);
+QS_SAME_FIELD(NativeHeader, HDITEMW, hbm);
+QS_SAME_FIELD(NativeHeader, HDITEMW, cchTextMax);
+QS_SAME_FIELD(NativeHeader, HDITEMW, fmt);
+QS_SAME_FIELD(NativeHeader, HDITEMW, lParam);
+QS_SAME_FIELD(NativeHeader, HDITEMW, iImage);
+QS_SAME_FIELD(NativeHeader, HDITEMW, iOrder);
+static_assert(kHeaderItemLayouts.For(kOwnBitness).size == offsetof(HDITEMW, type),
+              "a block holds HDITEMW up to iOrder");
 
 using NativeList = ListItemMirror<kOwnBitness>;
-QS_SAME_FIELD(NativeList, LVITEMA, mask);
-QS_SAME_FIELD(NativeList, LVITEMA, iItem);
-QS_SAME_FIELD(NativeList, LVITEMA, iSubItem);
-QS_SAME_FIELD(NativeList, LVITEMA, state);
-QS_SAME_FIELD(NativeList, LVITEMA, stateMask);
-QS_SAME_FIELD(NativeList, LVITEMA, pszText);
-QS_SAME_FIELD(NativeList, LVITEMA, cchTextMax);
-QS_SAME_FIELD(NativeList, LVITEMA, iImage);
-QS_SAME_FIELD(NativeList, LVITEMA, lParam);
-QS_SAME_FIELD(NativeList, LVITEMA, iIndent);
-static_assert(kListItemLayouts.For(kOwnBitness).size == offsetof(LVITEMA, iGroupId),
-              "a block holds LVITEMA up to iIndent");
+QS_SAME_FIELD(NativeList, LVITEMW, mask);
+QS_SAME_FIELD(NativeList, LVITEMW, iItem);
+QS_SAME_FIELD(NativeList, LVITEMW, iSubItem);
+QS_SAME_FIELD(NativeList, LVITEMW, state);
+QS_SAME_FIELD(NativeList, LVITEMW, stateMask);
+QS_SAME_FIELD(NativeList, LVITEMW, pszText);
+QS_SAME_FIELD(NativeList, LVITEMW, cchTextMax);
+QS_SAME_FIELD(NativeList, LVITEMW, iImage);
+QS_SAME_FIELD(NativeList, LVITEMW, lParam);
+QS_SAME_FIELD(NativeList, LVITEMW, iIndent);
+static_assert(kListItemLayouts.For(kOwnBitness).size == offsetof(LVITEMW, iGroupId),
+              "a block holds LVITEMW up to iIndent");
 
 using NativeTab = TabItemMirror<kOwnBitness>;
-QS_SAME_FIELD(NativeTab, TCITEMA, mask);
-QS_SAME_FIELD(NativeTab, TCITEMA, dwState);
-QS_SAME_FIELD(NativeTab, TCITEMA, dwStateMask);
-QS_SAME_FIELD(NativeTab, TCITEMA, pszText);
-QS_SAME_FIELD(NativeTab, TCITEMA, cchTextMax);
-QS_SAME_FIELD(NativeTab, TCITEMA, iImage);
-QS_SAME_FIELD(NativeTab, TCITEMA, lParam);
-static_assert(kTabItemLayouts.For(kOwnBitness).size == sizeof(TCITEMA), "a block holds all of TCITEMA");
+QS_SAME_FIELD(NativeTab, TCITEMW, mask);
+QS_SAME_FIELD(NativeTab, TCITEMW, dwState);
+QS_SAME_FIELD(NativeTab, TCITEMW, dwStateMask);
+QS_SAME_FIELD(NativeTab, TCITEMW, pszText);
+QS_SAME_FIELD(NativeTab, TCITEMW, cchTextMax);
+QS_SAME_FIELD(NativeTab, TCITEMW, iImage);
+QS_SAME_FIELD(NativeTab, TCITEMW, lParam);
+static_assert(kTabItemLayouts.For(kOwnBitness).size == sizeof(TCITEMW), "a block holds all of TCITEMW");
 
 #undef QS_SAME_FIELD
 
@@ -72,13 +72,13 @@ static_assert(kTreeItemLayouts.bits32.size == 40 && kHeaderItemLayouts.bits32.si
               "32-bit blocks of 296, 292, 296 and 284 bytes");
 static_assert(kTreeItemLayouts.bits64.size == 56 && kTreeItemLayouts.bits64.hItem.offset == 8 &&
                   kTreeItemLayouts.bits64.pszText.offset == 24 && kTreeItemLayouts.bits64.cChildren.offset == 44,
-              "64-bit TVITEMA");
+              "64-bit TVITEMW");
 static_assert(kListItemLayouts.bits64.pszText.offset == 24 && kListItemLayouts.bits64.cchTextMax.offset == 32 &&
                   kListItemLayouts.bits64.size == 52,
-              "64-bit LVITEMA up to iIndent");
+              "64-bit LVITEMW up to iIndent");
 static_assert(kHeaderItemLayouts.bits64.pszText.offset == 8 && kHeaderItemLayouts.bits64.cchTextMax.offset == 24 &&
                   kHeaderItemLayouts.bits64.size == 48,
-              "64-bit HDITEMA up to iOrder");
-static_assert(kTabItemLayouts.bits64.pszText.offset == 16 && kTabItemLayouts.bits64.size == 40, "64-bit TCITEMA");
+              "64-bit HDITEMW up to iOrder");
+static_assert(kTabItemLayouts.bits64.pszText.offset == 16 && kTabItemLayouts.bits64.size == 40, "64-bit TCITEMW");
 
 }  // namespace

@@ -34,7 +34,7 @@ struct AddressOf<Bitness::Bits64> {
     using Type = Address64;
 };
 
-// Mirrors of TVITEMA, HDITEMA, LVITEMA and TCITEMA.  HDITEMA and LVITEMA end
+// Mirrors of TVITEMW, HDITEMW, LVITEMW and TCITEMW.  HDITEMW and LVITEMW end
 // with iOrder and iIndent: the later fields belong to requests the capture
 // never makes.
 template <Bitness bits>

@@ -58,23 +58,23 @@ int Header_ItemCount(HWND list, HWND header)
 
 // The header's text of the column, or what the block held before when the
 // header does not answer.
-const char* ReadHeaderText(RemoteBuffer& block, HWND header, int column)
+std::string ReadHeaderText(RemoteBuffer& block, HWND header, int column)
 {
     const HeaderItemLayout& fields = kHeaderItemLayouts.For(block.Bits());
     block.Put(fields.mask, HDI_TEXT);
     block.PointAtText(fields.pszText, fields.cchTextMax);
-    block.Exchange(header, HDM_GETITEMA, static_cast<WPARAM>(column));
+    block.Exchange(header, HDM_GETITEMW, static_cast<WPARAM>(column));
     return block.Text();
 }
 
 // The cell's text, or what the block held before when the list does not
 // answer.
-const char* ReadCellText(RemoteBuffer& block, HWND list, int row, int column)
+std::string ReadCellText(RemoteBuffer& block, HWND list, int row, int column)
 {
     const ListItemLayout& fields = kListItemLayouts.For(block.Bits());
     block.Put(fields.iSubItem, static_cast<uint32_t>(column));
     block.PointAtText(fields.pszText, fields.cchTextMax);
-    block.Exchange(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row));
+    block.Exchange(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row));
     return block.Text();
 }
 
@@ -109,9 +109,9 @@ CaptureItem& PrepareListRecord()
     return list;
 }
 
-int32_t ByteLength(const char* text)
+int32_t ByteLength(const std::string& text)
 {
-    return static_cast<int32_t>(std::strlen(text));
+    return static_cast<int32_t>(text.size());
 }
 
 // Reads one column into records: its header record (when there is a
@@ -121,7 +121,7 @@ int32_t CaptureColumn(RemoteChannel& channel, HWND list, HWND header, int column
 {
     int32_t width = 0;
     if (header) {
-        const char* text = ReadHeaderText(channel.Buffer(0), header, column);
+        const std::string text = ReadHeaderText(channel.Buffer(0), header, column);
         if (!AppendPlainRecord(kTag, cell, text))
             return -1;
         CurrentRecord().kind = 'B';
@@ -132,7 +132,7 @@ int32_t CaptureColumn(RemoteChannel& channel, HWND list, HWND header, int column
     if (CaptureMode != 'O')
         FitRowCount = std::min(rows, kItemLimit) + 2;
     for (int row = 0; row < rows && row < FitRowCount - 2; ++row) {
-        const char* text = ReadCellText(channel.Buffer(1), list, row, column);
+        const std::string text = ReadCellText(channel.Buffer(1), list, row, column);
         cell.top += kPixelsPerRow;
         if (!AppendPlainRecord(kTag, cell, text))
             return -1;

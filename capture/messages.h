@@ -17,9 +17,8 @@
 // How long one message to another thread may take.
 constexpr UINT kAnswerTimeoutMs = 1500;
 
-// Which form of a text message is sent.  Wide is for entries of Unicode
-// windows of other processes: Wine hands their text to an ANSI request
-// unconverted, as UTF-16, twice as long as the buffer that was asked for.
+// Which form of a message is sent.  Every text is asked for in Wide form
+// (fitting_text.h); Ansi is for messages that carry no text.
 enum class CharSet { Ansi, Wide };
 
 // What became of a message to a captured window.
@@ -54,18 +53,17 @@ inline LRESULT AnswerOr(LRESULT silent, HWND hwnd, UINT msg, WPARAM wp = 0, LPAR
     return SendToWindow(hwnd, msg, wp, lp, &result, charSet) ? result : silent;
 }
 
-// In bytes, or in UTF-16 units with CharSet::Wide.
-inline int Window_GetTextLength(HWND hwnd, CharSet charSet)
+// In UTF-16 units.
+inline int Window_GetTextLength(HWND hwnd)
 {
-    return static_cast<int>(AnswerOr(0, hwnd, WM_GETTEXTLENGTH, 0, 0, charSet));
+    return static_cast<int>(AnswerOr(0, hwnd, WM_GETTEXTLENGTH, 0, 0, CharSet::Wide));
 }
 
 // Copies at most size - 1 characters and a NUL; returns the characters copied.
-template <class Char>
-int Window_GetText(HWND hwnd, Char* buffer, int size)
+inline int Window_GetText(HWND hwnd, wchar_t* buffer, int size)
 {
-    return static_cast<int>(AnswerOr(0, hwnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer),
-                                     sizeof(Char) == 1 ? CharSet::Ansi : CharSet::Wide));
+    return static_cast<int>(
+        AnswerOr(0, hwnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer), CharSet::Wide));
 }
 
 inline int ListBox_GetCount(HWND hwnd)
@@ -78,18 +76,17 @@ inline int ListBox_GetTopIndex(HWND hwnd)
     return static_cast<int>(AnswerOr(LB_ERR, hwnd, LB_GETTOPINDEX));
 }
 
-// In bytes, or in UTF-16 units with CharSet::Wide.
-inline int ListBox_GetTextLength(HWND hwnd, int index, CharSet charSet)
+// In UTF-16 units.
+inline int ListBox_GetTextLength(HWND hwnd, int index)
 {
-    return static_cast<int>(AnswerOr(LB_ERR, hwnd, LB_GETTEXTLEN, index, 0, charSet));
+    return static_cast<int>(AnswerOr(LB_ERR, hwnd, LB_GETTEXTLEN, index, 0, CharSet::Wide));
 }
 
-// The buffer must hold ListBox_GetTextLength + 1 characters of the same set.
-template <class Char>
-int ListBox_GetText(HWND hwnd, int index, Char* buffer)
+// The buffer must hold ListBox_GetTextLength + 1 characters.
+inline int ListBox_GetText(HWND hwnd, int index, wchar_t* buffer)
 {
-    return static_cast<int>(AnswerOr(LB_ERR, hwnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer),
-                                     sizeof(Char) == 1 ? CharSet::Ansi : CharSet::Wide));
+    return static_cast<int>(
+        AnswerOr(LB_ERR, hwnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer), CharSet::Wide));
 }
 
 inline int ComboBox_GetCurSel(HWND hwnd)
@@ -97,18 +94,17 @@ inline int ComboBox_GetCurSel(HWND hwnd)
     return static_cast<int>(AnswerOr(CB_ERR, hwnd, CB_GETCURSEL));
 }
 
-// In bytes, or in UTF-16 units with CharSet::Wide.
-inline int ComboBox_GetLBTextLength(HWND hwnd, int index, CharSet charSet)
+// In UTF-16 units.
+inline int ComboBox_GetLBTextLength(HWND hwnd, int index)
 {
-    return static_cast<int>(AnswerOr(CB_ERR, hwnd, CB_GETLBTEXTLEN, index, 0, charSet));
+    return static_cast<int>(AnswerOr(CB_ERR, hwnd, CB_GETLBTEXTLEN, index, 0, CharSet::Wide));
 }
 
-// The buffer must hold ComboBox_GetLBTextLength + 1 characters of the same set.
-template <class Char>
-int ComboBox_GetLBText(HWND hwnd, int index, Char* buffer)
+// The buffer must hold ComboBox_GetLBTextLength + 1 characters.
+inline int ComboBox_GetLBText(HWND hwnd, int index, wchar_t* buffer)
 {
-    return static_cast<int>(AnswerOr(CB_ERR, hwnd, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer),
-                                     sizeof(Char) == 1 ? CharSet::Ansi : CharSet::Wide));
+    return static_cast<int>(
+        AnswerOr(CB_ERR, hwnd, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer), CharSet::Wide));
 }
 
 // A silent button counts as unchecked.

@@ -1,10 +1,13 @@
 #include "remote_buffer.h"
 
 #include "answer_bounds.h"
+#include "code_page_932.h"
 #include "messages.h"
 #include "unread_windows.h"
 
+#include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 namespace {
 
@@ -32,20 +35,18 @@ bool AskThroughBlock(HWND window, UINT message, WPARAM wParam, RemoteAllocation&
                      LRESULT* result)
 {
     const LPARAM address = static_cast<LPARAM>(AddressValue(block.Get()) + offset);
-    const Delivery delivery = DeliverToWindow(window, message, wParam, address, result, CharSet::Ansi);
+    const Delivery delivery = DeliverToWindow(window, message, wParam, address, result, CharSet::Wide);
     if (delivery == Delivery::Unanswered)
         block.Abandon();
     return delivery == Delivery::Answered;
 }
 
 // Controls fill a text buffer up to its capacity and then leave out the NUL.
-// Cuts the text to 255 bytes, and one less when the 255th byte would be the
-// first half of a double-byte character.
-void EndTextWithinCapacity(char* text)
+void EndTextWithinCapacity(char* buffer)
 {
-    constexpr size_t kMaxText = kRemoteTextSize - 1;
-    if (strnlen(text, kRemoteTextSize) == kRemoteTextSize)
-        text[WholeCharacterLength(text, kMaxText)] = '\0';
+    auto* text = reinterpret_cast<wchar_t*>(buffer);
+    if (wcsnlen(text, kRemoteTextChars) == kRemoteTextChars)
+        text[kRemoteTextChars - 1] = L'\0';
 }
 
 }  // namespace
@@ -69,6 +70,12 @@ uintptr_t RemoteBuffer::TextAddress() const
     return AddressValue(remote_.Process() ? remote_.Get() : view_.Get());
 }
 
+std::string RemoteBuffer::Text() const
+{
+    const std::string text = ToCodePage932(WideText(), wcsnlen(WideText(), kRemoteTextChars));
+    return text.substr(0, WholeCharacterLength(text.data(), std::min(text.size(), kRemoteTextLimit)));
+}
+
 void RemoteBuffer::Put(ItemField field, uint64_t value)
 {
     // Both bitnesses are little-endian: the low bytes come first.
@@ -79,7 +86,7 @@ void RemoteBuffer::PointAtText(ItemField text, ItemField capacity)
 {
     textField_ = text;
     Put(text, TextAddress());
-    Put(capacity, kRemoteTextSize);
+    Put(capacity, kRemoteTextChars);
 }
 
 uint64_t RemoteBuffer::Get(ItemField field) const
@@ -111,7 +118,7 @@ void RemoteBuffer::KeepTextInsideBuffer(HWND window)
         text[0] = '\0';
     } else if (checked.offset > 0) {
         std::memmove(text, text + checked.offset, kRemoteTextSize - checked.offset);
-        text[kRemoteTextSize - checked.offset] = '\0';
+        std::memset(text + kRemoteTextSize - checked.offset, 0, checked.offset);
     }
 }
 

@@ -4,8 +4,9 @@
 //
 // Get-item messages carry a pointer to an item structure in lParam; for a
 // control of another process that pointer must be valid in the control's
-// process.  Each block of the channel holds a 256-byte text buffer followed
-// by the item structure, whose text pointer names the buffer.  The local copy
+// process.  Each block of the channel holds a text buffer of 256 UTF-16
+// units followed by the item structure (the wide form, whatever the system's
+// code page), whose text pointer names the buffer.  The local copy
 // of a block is always a view of a named file mapping, so the code that fills
 // and reads the structure is the same on both paths:
 //
@@ -46,8 +47,15 @@ extern int32_t IsNtPlatform;
 // GetVersionExA reports VER_PLATFORM_WIN32_NT.
 bool PlatformIsNt();
 
-// Bytes of a block's text buffer; a text arrives with at most 255 bytes.
-constexpr uint32_t kRemoteTextSize = 256;
+// UTF-16 units of a block's text buffer, the capacity the structure gives;
+// a text arrives with at most 255 of them.
+constexpr uint32_t kRemoteTextChars = 256;
+
+// Bytes of a block's text buffer, in front of the structure.
+constexpr uint32_t kRemoteTextSize = kRemoteTextChars * sizeof(wchar_t);
+
+// Bytes of code page 932 a text keeps, as an ANSI request would give them.
+constexpr size_t kRemoteTextLimit = kRemoteTextChars - 1;
 
 // A block as the channel opens it: the mapping's base name ("Quillscape" or
 // "Quillscape2") and the size of its item structure for controls of each
@@ -67,10 +75,14 @@ constexpr ChannelBlock BlockFor(const char* mappingName, const LayoutsByBitness<
 // One block of a channel.
 class RemoteBuffer {
 public:
-    // The text buffer of the local copy: after an exchange the control's text,
-    // NUL-terminated and at most 255 bytes long; a text the buffer cut short
-    // does not end in half of a double-byte character.
-    const char* Text() const { return view_.Get(); }
+    // The text buffer of the local copy in code page 932: after an exchange
+    // the control's text, at most 255 bytes long; a text cut short does not
+    // end in half of a double-byte character.
+    std::string Text() const;
+
+    // The text buffer of the local copy, as the control wrote it (UTF-16,
+    // NUL-terminated after an exchange).
+    const wchar_t* WideText() const { return reinterpret_cast<const wchar_t*>(view_.Get()); }
 
     // The bitness of the control: the layout its structure is written in.
     Bitness Bits() const { return bits_; }
@@ -87,7 +99,7 @@ public:
     uintptr_t TextAddress() const;
 
     // Points the structure's text pointer at the text buffer and sets its
-    // capacity, 256.
+    // capacity, 256 characters.
     void PointAtText(ItemField text, ItemField capacity);
 
     // Sends the message to `window` (the control, or a window of the same

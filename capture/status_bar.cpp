@@ -1,6 +1,7 @@
 #include "status_bar.h"
 
 #include "answer_bounds.h"
+#include "code_page_932.h"
 #include "messages.h"
 #include "records.h"
 #include "remote_buffer.h"
@@ -9,7 +10,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ constexpr size_t kPaneTextLimit = 1024;
 
 struct Pane {
     bool ownerDrawn;
-    size_t capacity;  // bytes the control may write for the text, NUL included
+    size_t capacity;  // UTF-16 units the control may write for the text, NUL included
 };
 
 // The number of parts; their right edges are not needed, so none are asked
@@ -34,15 +35,15 @@ int StatusBar_GetParts(HWND hwnd)
     return parts.value;
 }
 
-// The pane's length in the low word, its drawing type in the high word.
+// The pane's length in UTF-16 units in the low word, its drawing type in the
+// high word.
 DWORD StatusBar_GetTextLength(HWND hwnd, int part)
 {
-    return static_cast<DWORD>(AnswerOr(0, hwnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part)));
+    return static_cast<DWORD>(
+        AnswerOr(0, hwnd, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0, CharSet::Wide));
 }
 
-// The length counts UTF-16 units under Wine, whose panes hold Unicode text
-// and hand it out converted: a unit may take two bytes.  An owner-drawn pane
-// has no text, only the program's data.
+// An owner-drawn pane has no text, only the program's data.
 std::vector<Pane> AskPanes(HWND hwnd)
 {
     std::vector<Pane> panes;
@@ -50,7 +51,7 @@ std::vector<Pane> AskPanes(HWND hwnd)
     for (int i = 0; i < parts; ++i) {
         const DWORD length = StatusBar_GetTextLength(hwnd, i);
         const bool ownerDrawn = (HIWORD(length) & SBT_OWNERDRAW) != 0;
-        panes.push_back({ownerDrawn, ownerDrawn ? 0 : 2 * size_t{LOWORD(length)} + 1});
+        panes.push_back({ownerDrawn, ownerDrawn ? 0 : size_t{LOWORD(length)} + 1});
     }
     return panes;
 }
@@ -60,25 +61,26 @@ size_t BlockSizeFor(const std::vector<Pane>& panes)
     size_t size = 1;
     for (const Pane& pane : panes)
         size = std::max(size, pane.capacity);
-    return size;
+    return size * sizeof(wchar_t);
 }
 
-// The bytes up to the first NUL, at most `limit`, without a double-byte
-// character cut in half at the end.
-std::string WholeCharacters(const char* bytes, size_t limit)
+// The text up to the first NUL in code page 932, at most `limit` bytes,
+// without a double-byte character cut in half at the end.
+std::string WholeCharacters(const wchar_t* text, size_t limit)
 {
-    return std::string(bytes, WholeCharacterLength(bytes, strnlen(bytes, limit)));
+    const std::string converted = ToCodePage932(text, wcsnlen(text, limit));
+    return converted.substr(0, WholeCharacterLength(converted.data(), std::min(converted.size(), limit)));
 }
 
 // A pane that is owner-drawn or does not answer has an empty text.
 std::string ReadPane(OneShotRead& block, int index, const Pane& pane)
 {
     LRESULT ignored;
-    if (pane.ownerDrawn || !block.Ask(SB_GETTEXTA, static_cast<WPARAM>(index), &ignored))
+    if (pane.ownerDrawn || !block.Ask(SB_GETTEXTW, static_cast<WPARAM>(index), &ignored))
         return {};
     const size_t count = std::min(pane.capacity, kPaneTextLimit + 1);
-    std::vector<char> text(count + 1, '\0');
-    if (!block.Read(text.data(), count))
+    std::vector<wchar_t> text(count + 1, L'\0');
+    if (!block.Read(text.data(), count * sizeof(wchar_t)))
         return {};
     return WholeCharacters(text.data(), kPaneTextLimit);
 }

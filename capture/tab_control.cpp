@@ -40,7 +40,7 @@ std::string ReadCaption(HWND hwnd, RemoteBuffer& block, int index)
     const TabItemLayout& fields = kTabItemLayouts.For(block.Bits());
     block.Put(fields.mask, TCIF_TEXT | TCIF_STATE);
     block.PointAtText(fields.pszText, fields.cchTextMax);
-    if (!block.Exchange(hwnd, TCM_GETITEMA, static_cast<WPARAM>(index)))
+    if (!block.Exchange(hwnd, TCM_GETITEMW, static_cast<WPARAM>(index)))
         return {};
     return block.Text();
 }

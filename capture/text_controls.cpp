@@ -39,9 +39,8 @@ bool ReadListEntry(HWND hwnd, bool hasStrings, int index, std::string* entry)
         entry->clear();
         return true;
     }
-    return ReadFittingText(
-        TextCharSet(hwnd), [&](CharSet charSet) { return ListBox_GetTextLength(hwnd, index, charSet); },
-        [&](auto* buffer, int) { return ListBox_GetText(hwnd, index, buffer); }, entry);
+    return ReadFittingText([&] { return ListBox_GetTextLength(hwnd, index); },
+                           [&](wchar_t* buffer, int) { return ListBox_GetText(hwnd, index, buffer); }, entry);
 }
 
 std::string ComboSelection(HWND hwnd)
@@ -50,9 +49,8 @@ std::string ComboSelection(HWND hwnd)
     std::string text;
     if (selected == CB_ERR || !HasComboStrings(hwnd))
         return text;
-    ReadFittingText(
-        TextCharSet(hwnd), [&](CharSet charSet) { return ComboBox_GetLBTextLength(hwnd, selected, charSet); },
-        [&](auto* buffer, int) { return ComboBox_GetLBText(hwnd, selected, buffer); }, &text);
+    ReadFittingText([&] { return ComboBox_GetLBTextLength(hwnd, selected); },
+                    [&](wchar_t* buffer, int) { return ComboBox_GetLBText(hwnd, selected, buffer); }, &text);
     return text;
 }
 

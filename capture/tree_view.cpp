@@ -61,7 +61,7 @@ bool ReadItem(RemoteBuffer& block, HWND window, HTREEITEM item)
     block.Put(fields.mask, TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN);
     block.Put(fields.hItem, reinterpret_cast<uintptr_t>(item));
     block.PointAtText(fields.pszText, fields.cchTextMax);
-    return block.Exchange(window, TVM_GETITEMA, 0);
+    return block.Exchange(window, TVM_GETITEMW, 0);
 }
 
 // The state and children flag of the item in the block.

@@ -6,13 +6,14 @@
 
 #include <string>
 
-// The window's title as GetWindowTextA gives it, full length.  For a window
+// The window's title as GetWindowTextW gives it, full length.  For a window
 // of another process that is what the system holds, without asking the
 // program; a window of this process is asked through SendToWindow.
 std::string WindowTitle(HWND hwnd);
 
 // The text the window itself reports (WM_GETTEXT), full length: the
-// length is asked first and the buffer made to fit.
+// length is asked first and the buffer made to fit.  Both are in code page
+// 932 (code_page_932.h).
 std::string AskWindowText(HWND hwnd);
 
 // Enables the window and gives it the focus, as some controls report their

@@ -47,6 +47,7 @@ inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void DestroyAcceleratorHandle(HACCEL table) { DestroyAcceleratorTable(table); }
 inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
 inline void UnmapFileView(char* view) { UnmapViewOfFile(view); }
+inline void FreeLocal(void* memory) { LocalFree(memory); }
 
 using OwnedFont = Owned<HFONT, DeleteGdiObject>;
 using OwnedBitmap = Owned<HBITMAP, DeleteGdiObject>;
@@ -61,6 +62,8 @@ using OwnedGlobal = Owned<HGLOBAL, FreeGlobal>;
 using OwnedKernelHandle = Owned<HANDLE, CloseKernelHandle>;
 // A view of a file mapping in this process, read and written as bytes.
 using OwnedFileView = Owned<char*, UnmapFileView>;
+// The argument array of CommandLineToArgvW.
+using OwnedArgumentList = Owned<LPWSTR*, FreeLocal>;
 
 // A device context from GetDC or GetWindowDC, released to its window.
 class WindowDC {

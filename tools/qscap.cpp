@@ -3,8 +3,10 @@
 #include "capture_dump.h"
 #include "capture_stop.h"
 #include "conversion.h"
+#include "code_page_932.h"
 #include "cp932.h"
 #include "display_scale.h"
+#include "guards.h"
 #include "pick_window.h"
 #include "window_text.h"
 
@@ -12,13 +14,18 @@
 #include <io.h>
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -226,9 +233,10 @@ std::string Inconsistency(const Arguments& args)
 
 // Reads every argument, so that --utf8 and --help count wherever they stand;
 // the first fault is kept.
-void ParseArguments(int argc, char** argv, Arguments* args)
+void ParseArguments(const std::vector<std::string>& argv, Arguments* args)
 {
-    for (int i = 1; i < argc; ++i) {
+    const size_t argc = argv.size();
+    for (size_t i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const ValueOption* valueOption = FindValueOption(option);
         if (option == "--utf8") {
@@ -258,9 +266,9 @@ BOOL CALLBACK MatchTopLevel(HWND hwnd, LPARAM lp)
     NameSearch& search = *reinterpret_cast<NameSearch*>(lp);
     if (!IsWindowVisible(hwnd))
         return TRUE;
-    char className[256];
-    if (search.args->byClass &&
-        (!GetClassNameA(hwnd, className, sizeof className) || search.args->className != className))
+    wchar_t className[256];
+    if (search.args->byClass && (!GetClassNameW(hwnd, className, static_cast<int>(std::size(className))) ||
+                                 search.args->className != ToCodePage932(className, std::wcslen(className))))
         return TRUE;
     if (search.args->byTitle && WindowTitle(hwnd) != search.args->title)
         return TRUE;
@@ -315,7 +323,7 @@ bool WriteBytes(FILE* file, const std::string& bytes)
 
 bool WriteToFile(const std::string& path, const std::string& bytes)
 {
-    const File file(std::fopen(path.c_str(), "wb"), std::fclose);
+    const File file(_wfopen(FromCodePage932(path).c_str(), L"wb"), std::fclose);
     return file && WriteBytes(file.get(), bytes);
 }
 
@@ -407,12 +415,26 @@ int Capture(const Arguments& args)
 
 }  // namespace
 
-int main(int argc, char** argv)
+// The arguments in code page 932, the code page of every text qscap reads
+// and writes, from the command line as typed (UTF-16): the system's own
+// conversion would lose what its code page lacks, such as a Japanese title
+// on an English system.
+std::vector<std::string> CommandLineArguments()
+{
+    int count = 0;
+    const OwnedArgumentList wide(CommandLineToArgvW(GetCommandLineW(), &count));
+    std::vector<std::string> arguments;
+    for (int i = 0; wide && i < count; ++i)
+        arguments.push_back(ToCodePage932(wide.Get()[i], std::wcslen(wide.Get()[i])));
+    return arguments;
+}
+
+int main()
 {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
     Arguments args;
-    ParseArguments(argc, argv, &args);
+    ParseArguments(CommandLineArguments(), &args);
     if (args.help) {
         std::fputs(kUsage, stdout);
         return 0;

@@ -29,7 +29,7 @@ struct OwnerCounts {
 
 bool IsItemRead(UINT message)
 {
-    return message == LVM_GETITEMTEXTA || message == HDM_GETITEMA || message == TVM_GETITEMA;
+    return message == LVM_GETITEMTEXTW || message == HDM_GETITEMW || message == TVM_GETITEMW;
 }
 
 LRESULT CALLBACK CountMessages(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)

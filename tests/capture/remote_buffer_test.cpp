@@ -47,7 +47,7 @@ TEST_P(RemoteBufferTest, LongTextsArriveCutTo255BytesWithoutHalfCharacters)
         block.Put(fields.mask, TVIF_TEXT);
         block.Put(fields.hItem, reinterpret_cast<uintptr_t>(AddTreeItem(tree, nullptr, c.first.c_str())));
         block.PointAtText(fields.pszText, fields.cchTextMax);
-        ASSERT_TRUE(block.Exchange(tree, TVM_GETITEMA, 0));
+        ASSERT_TRUE(block.Exchange(tree, TVM_GETITEMW, 0));
         EXPECT_EQ(block.Text(), c.second) << c.first.size() << " bytes";
     }
 }
@@ -82,7 +82,7 @@ TEST_P(RemoteBufferTest, ClosingGivesBackBlocksMappingsAndHandles)
         for (size_t i = 0; i < 2; ++i) {
             RemoteBuffer& block = channel.Buffer(i);
             addresses[i] = block.TextAddress();
-            const bool seenLocally = addresses[i] == reinterpret_cast<uintptr_t>(block.Text());
+            const bool seenLocally = addresses[i] == reinterpret_cast<uintptr_t>(block.WideText());
             EXPECT_EQ(seenLocally, GetParam() == ChannelPath::SharedView) << "the control writes into the view";
         }
     }
@@ -132,7 +132,7 @@ private:
     {
         if (message == kSlowMessage) {
             WaitForSingleObject(self_->release_, kThreadTimeoutMs);
-            lstrcpyA(reinterpret_cast<char*>(lParam) - kRemoteTextSize, "late");
+            lstrcpyW(reinterpret_cast<wchar_t*>(lParam - kRemoteTextSize), L"late");
             SetEvent(self_->answered_);
             return 1;
         }
@@ -180,7 +180,7 @@ TEST(RemoteChannel, ABlockWhoseMessageWentUnansweredIsLeftToTheControl)
     EXPECT_FALSE(IsFreed(address));
     control.Release();
     ASSERT_TRUE(control.WaitForAnswer());
-    EXPECT_STREQ(reinterpret_cast<const char*>(address), "late");
+    EXPECT_STREQ(reinterpret_cast<const wchar_t*>(address), L"late");
     ForgetUnreadWindows();
 }
 
@@ -197,7 +197,7 @@ TEST(RemoteChannel, ABlockWhoseMessageWasNeverSentIsFreed)
         ASSERT_TRUE(channel.Open(window, {kTreeBlock}));
         address = channel.Buffer(0).TextAddress();
         CancelCapture();
-        EXPECT_FALSE(channel.Buffer(0).Exchange(window, TVM_GETITEMA, 0));
+        EXPECT_FALSE(channel.Buffer(0).Exchange(window, TVM_GETITEMW, 0));
     }
     EXPECT_TRUE(IsFreed(address));
     DestroyWindow(window);

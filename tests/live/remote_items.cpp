@@ -27,7 +27,7 @@ bool ReadTreeItem(RemoteBuffer& block, HWND tree, HTREEITEM item)
     block.Put(fields.hItem, reinterpret_cast<uintptr_t>(item));
     block.Put(fields.stateMask, TVIS_EXPANDED);
     block.PointAtText(fields.pszText, fields.cchTextMax);
-    return block.Exchange(tree, TVM_GETITEMA, 0);
+    return block.Exchange(tree, TVM_GETITEMW, 0);
 }
 
 int Depth(HWND tree, HTREEITEM item)
@@ -50,7 +50,7 @@ std::string HeaderText(RemoteBuffer& block, HWND header, int column)
     const HeaderItemLayout& fields = kHeaderItemLayouts.For(block.Bits());
     block.Put(fields.mask, HDI_TEXT);
     block.PointAtText(fields.pszText, fields.cchTextMax);
-    return block.Exchange(header, HDM_GETITEMA, column) ? block.Text() : std::string();
+    return block.Exchange(header, HDM_GETITEMW, column) ? block.Text() : std::string();
 }
 
 std::string CellText(RemoteBuffer& block, HWND list, int row, int column)
@@ -58,7 +58,7 @@ std::string CellText(RemoteBuffer& block, HWND list, int row, int column)
     const ListItemLayout& fields = kListItemLayouts.For(block.Bits());
     block.Put(fields.iSubItem, static_cast<uint32_t>(column));
     block.PointAtText(fields.pszText, fields.cchTextMax);
-    return block.Exchange(list, LVM_GETITEMTEXTA, row) ? block.Text() : std::string();
+    return block.Exchange(list, LVM_GETITEMTEXTW, row) ? block.Text() : std::string();
 }
 
 std::string TabCaption(RemoteBuffer& block, HWND tabs, int index)
@@ -66,7 +66,7 @@ std::string TabCaption(RemoteBuffer& block, HWND tabs, int index)
     const TabItemLayout& fields = kTabItemLayouts.For(block.Bits());
     block.Put(fields.mask, TCIF_TEXT);
     block.PointAtText(fields.pszText, fields.cchTextMax);
-    return block.Exchange(tabs, TCM_GETITEMA, index) ? block.Text() : std::string();
+    return block.Exchange(tabs, TCM_GETITEMW, index) ? block.Text() : std::string();
 }
 
 // The texts of the control's items by index, as many as `countMessage`
