@@ -254,7 +254,7 @@ TEST_F(SilentProgramTest, AWindowThatStoppedAnsweringIsMarkedAndConvertedWithout
 // after the stop, and the message pane says that the conversion was stopped.
 TEST_F(FinderTest, EscStopsAConversionThatIsStillReading)
 {
-    HWND dialog = OpenBesideProgram(L"buttons --slow-answers");
+    HWND dialog = OpenBesideProgram(L"lists --slow-answers");
     ASSERT_TRUE(dialog);
     HWND frame = program_->Frame();
     ASSERT_TRUE(PressFinder());
@@ -276,9 +276,9 @@ TEST_F(FinderTest, EscStopsAConversionThatIsStillReading)
     EXPECT_EQ(ShiftJisToUtf8(MessagePaneText(frame)), ShiftJisToUtf8("取得を中止しました。"));
     const std::string text = ViewText(ViewOf(program_->ActiveDocument()));
     EXPECT_EQ(text.rfind("┏", 0), 0u) << ShiftJisToUtf8(text);
-    EXPECT_NE(text.find("Fixture: buttons"), std::string::npos) << ShiftJisToUtf8(text);
-    // The dialog's last control is read last.
-    EXPECT_EQ(text.find("閉じる"), std::string::npos) << ShiftJisToUtf8(text);
+    EXPECT_NE(text.find("Fixture: lists"), std::string::npos) << ShiftJisToUtf8(text);
+    // The list box is read after the combo boxes, its entries one by one.
+    EXPECT_EQ(text.find("Entry"), std::string::npos) << ShiftJisToUtf8(text);
 }
 
 }  // namespace

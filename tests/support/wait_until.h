@@ -2,23 +2,23 @@
 // reaches in its own time: polled with a short sleep, and bounded.
 #pragma once
 
-#include <chrono>
-#include <thread>
+#include <windows.h>
 
 // Long enough for Wine on a busy machine to start a process or convert a window.
-constexpr unsigned long kStateTimeoutMs = 60000;
+constexpr DWORD kStateTimeoutMs = 60000;
 
 // Polls `holds` until it is true or `timeoutMs` has passed; its last answer.
+// Sleep, not std::this_thread: under Wine, MinGW's thread library closed
+// the test's standard output while it slept.
 template <class Condition>
-bool WaitUntil(Condition holds, unsigned long timeoutMs = kStateTimeoutMs)
+bool WaitUntil(Condition holds, DWORD timeoutMs = kStateTimeoutMs)
 {
-    using Clock = std::chrono::steady_clock;
-    constexpr std::chrono::milliseconds kPoll(10);
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    constexpr DWORD kPollMs = 10;
+    const DWORD start = GetTickCount();
     while (!holds()) {
-        if (Clock::now() >= deadline)
+        if (GetTickCount() - start >= timeoutMs)
             return holds();
-        std::this_thread::sleep_for(kPoll);
+        Sleep(kPollMs);
     }
     return true;
 }
