@@ -8,9 +8,9 @@
 #include "mdi_child.h"
 #include "main_frame.h"
 #include "mdi_frame.h"
+#include "shown_text.h"
 #include "test_app.h"
 #include "wide_text.h"
-#include "shown_text.h"
 
 #include <gtest/gtest.h>
 

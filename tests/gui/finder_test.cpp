@@ -4,8 +4,8 @@
 #include "code_page.h"
 #include "fixture_ids.h"
 #include "gui_test.h"
-#include "wait_until.h"
 #include "shown_text.h"
+#include "wait_until.h"
 
 #include <commctrl.h>
 

@@ -129,8 +129,8 @@ bool GuiTest::ReleaseAndWaitForDocuments(size_t documents)
                !StartsWith(WindowText(program_->ActiveDocument()), "QSC") && program_->Answers();
     });
     EXPECT_TRUE(converted) << program_->Documents().size() << " documents instead of " << documents
-                           << ", the active one titled \"" << ShiftJisToUtf8(WindowText(program_->ActiveDocument())) << "\"; "
-                           << FinderState(*program_, liftedImage_);
+                           << ", the active one titled \"" << ShiftJisToUtf8(WindowText(program_->ActiveDocument()))
+                           << "\"; " << FinderState(*program_, liftedImage_);
     return converted;
 }
 
@@ -158,7 +158,9 @@ QscapConversion GuiTest::ExpectActiveDocumentIsConversionOf(HWND target)
         return expected;
     HWND child = program_->ActiveDocument();
     const std::string text = ViewText(ViewOf(child));
-    EXPECT_TRUE(text == expected.text) << "the document:\n" << ShiftJisToUtf8(text) << "qscap:\n" << ShiftJisToUtf8(expected.text);
+    EXPECT_TRUE(text == expected.text) << "the document:\n"
+                                       << ShiftJisToUtf8(text) << "qscap:\n"
+                                       << ShiftJisToUtf8(expected.text);
     EXPECT_EQ(ShiftJisToUtf8(WindowText(child)), ShiftJisToUtf8(expected.title));
     EXPECT_EQ(ShiftJisToUtf8(WindowText(program_->Frame())), ShiftJisToUtf8("Quillscape - " + expected.title));
 

@@ -108,8 +108,8 @@ size_t Relative(const std::vector<TreeItemState>& items, size_t i)
     const bool child = items[j].depth == items[i].depth - 1;
     if ((sibling && columns[i] == columns[j]) || (child && columns[i] > columns[j]) || (!sibling && !child))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "\"" << ShiftJisToUtf8(items[i].text) << "\" stands in column " << columns[i]
-                                         << ", its " << (sibling ? "sibling" : "parent") << " \""
+    return ::testing::AssertionFailure() << "\"" << ShiftJisToUtf8(items[i].text) << "\" stands in column "
+                                         << columns[i] << ", its " << (sibling ? "sibling" : "parent") << " \""
                                          << ShiftJisToUtf8(items[j].text) << "\" in column " << columns[j];
 }
 
@@ -182,8 +182,8 @@ size_t Relative(const std::vector<TreeItemState>& items, size_t i)
     for (size_t i = 0; i < items.size(); ++i, ++line) {
         const size_t column = line < lines.size() ? TreeTextColumn(lines[line], items[i]) : std::string::npos;
         if (column == std::string::npos)
-            return ::testing::AssertionFailure() << "\"" << ShiftJisToUtf8(TreeMark(items[i]) + items[i].text) << "\" is "
-                                                 << (i == 0 ? "not shown" : "not on line " + std::to_string(line + 1));
+            return ::testing::AssertionFailure() << "\"" << ShiftJisToUtf8(TreeMark(items[i]) + items[i].text)
+                                                 << "\" is " << (i == 0 ? "not shown" : "not on line " + std::to_string(line + 1));
         columns.push_back(column);
         const ::testing::AssertionResult nested = NestedAsItsRelative(items, columns, i);
         if (!nested)

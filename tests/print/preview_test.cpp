@@ -13,9 +13,9 @@
 #include "print_preview.h"
 #include "program_profile.h"
 #include "quillscape_view.h"
+#include "shown_text.h"
 #include "view.h"
 #include "wait_until.h"
-#include "shown_text.h"
 
 #include <gtest/gtest.h>
 
