@@ -4,41 +4,24 @@
 #include "doc_template.h"
 #include "document.h"
 #include "edit_view.h"
+#include "file_contents.h"
 #include "mdi_child.h"
 #include "main_frame.h"
 #include "mdi_frame.h"
+#include "shown_text.h"
 #include "test_app.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
-
-std::string Caption(HWND window)
-{
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 class DocumentsTest : public ::testing::Test {
 protected:
@@ -62,7 +45,7 @@ protected:
 
 TEST_F(DocumentsTest, NewDocumentsAreNumberedAndSizedAfterTheLastConversion)
 {
-    EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape");
+    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), "Quillscape");
     EXPECT_FALSE(Enabled(kCommandSave)) << "no document: no save, cut, copy or paste";
     EXPECT_FALSE(Enabled(kCommandCopy));
     EXPECT_FALSE(Enabled(kCommandPaste));
@@ -84,8 +67,8 @@ TEST_F(DocumentsTest, NewDocumentsAreNumberedAndSizedAfterTheLastConversion)
     app_.Command(kCommandNew);
     GetWindowRect(Active()->Handle(), &rect);
     EXPECT_EQ(rect.right - rect.left, 170 + 2 * GetSystemMetrics(SM_CXDLGFRAME));
-    EXPECT_EQ(Caption(Active()->Handle()), "QSC2");
-    EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape - QSC2");
+    EXPECT_EQ(WindowText(Active()->Handle()), "QSC2");
+    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), "Quillscape - QSC2");
     EXPECT_FALSE(ActiveDocument()->IsModified());
     ResetCaptureState();
 
@@ -107,22 +90,22 @@ TEST_F(DocumentsTest, SavingWritesExactlyTheBytesAndOpeningShowsThemAgain)
     Document* document = NewDocumentWith(picture);
     const std::string path = ScratchPath("picture.txt");
     ASSERT_TRUE(document->DoSave(path));
-    EXPECT_EQ(FileBytes(path), picture);
-    EXPECT_EQ(Caption(Active()->Handle()), "picture.txt");
+    EXPECT_EQ(FileBytes(Widen(path)), picture);
+    EXPECT_EQ(WindowText(Active()->Handle()), "picture.txt");
     EXPECT_EQ(app_.RecentFiles()->Path(0), path);
 
     ActiveDocument()->OnCloseDocument();
     ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
     EXPECT_FALSE(ActiveDocument()->IsModified());
     ASSERT_TRUE(ActiveDocument()->DoFileSave());
-    EXPECT_EQ(FileBytes(path), picture) << "read and written back unchanged";
+    EXPECT_EQ(FileBytes(Widen(path)), picture) << "read and written back unchanged";
 
     // Once the text is edited, the control's text is what is saved.
     SendMessageA(ActiveView()->Edit(), EM_SETSEL, 0, 0);
     SendMessageA(ActiveView()->Edit(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
     EXPECT_TRUE(ActiveDocument()->IsModified());
     ASSERT_TRUE(ActiveDocument()->DoFileSave());
-    EXPECT_EQ(FileBytes(path).substr(0, 7), "x\x84\xA1\x84\x9F\x84\xA2");
+    EXPECT_EQ(FileBytes(Widen(path)).value_or("").substr(0, 7), "x\x84\xA1\x84\x9F\x84\xA2");
     EXPECT_TRUE(app_.messages.empty());
 }
 
@@ -130,7 +113,7 @@ TEST_F(DocumentsTest, AFailedSaveKeepsTheTextTheFlagAndThePreviousFile)
 {
     Document* document = NewDocumentWith("picture\r\n");
     const std::string path = ScratchPath("kept.txt");
-    WriteBytes(path, "previous");
+    ASSERT_TRUE(WriteFileBytes(Widen(path), "previous"));
     document->SetModifiedFlag(true);
 
     EXPECT_FALSE(document->DoSave(ScratchPath("no such folder\\x.txt")));
@@ -141,7 +124,7 @@ TEST_F(DocumentsTest, AFailedSaveKeepsTheTextTheFlagAndThePreviousFile)
     EXPECT_EQ(app_.messages[0], LoadString(kSaveFailedMessage));
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(ActiveView()->Text(), "picture\r\n");
-    EXPECT_EQ(FileBytes(path), "previous");
+    EXPECT_EQ(FileBytes(Widen(path)), "previous");
     EXPECT_EQ(document->Title(), "QSC1");
 }
 
@@ -171,9 +154,9 @@ TEST_F(DocumentsTest, TheMessagePaneShowsTheHighlightedCommandsPrompt)
 TEST_F(DocumentsTest, FilesThatCannotBeShownOpenNothing)
 {
     const std::string large = ScratchPath("large.txt");
-    WriteBytes(large, std::string(kEditViewLimit + 1, 'a'));
+    ASSERT_TRUE(WriteFileBytes(Widen(large), std::string(kEditViewLimit + 1, 'a')));
     const std::string withNul = ScratchPath("zero byte.txt");
-    WriteBytes(withNul, std::string("a\0b", 3));
+    ASSERT_TRUE(WriteFileBytes(Widen(withNul), std::string("a\0b", 3)));
     const std::string missing = ScratchPath("missing.txt");
 
     EXPECT_EQ(app_.OpenDocumentFile(large), nullptr);
@@ -188,7 +171,7 @@ TEST_F(DocumentsTest, FilesThatCannotBeShownOpenNothing)
     EXPECT_EQ(app_.messages[2], LoadString(kOpenFailedMessage));
 
     // A recent file that has gone leaves the list with the same message.
-    WriteBytes(missing, "here");
+    ASSERT_TRUE(WriteFileBytes(Widen(missing), "here"));
     ASSERT_NE(app_.OpenDocumentFile(missing), nullptr);
     ActiveDocument()->OnCloseDocument();
     DeleteFileA(missing.c_str());
@@ -223,7 +206,7 @@ TEST_F(DocumentsTest, ClosingAModifiedDocumentAsksAndRespectsTheAnswer)
     EXPECT_EQ(DocumentCount(), 0u) << "an unmodified document closes without asking";
     EXPECT_EQ(app_.messages.size(), 3u);
     EXPECT_EQ(GetMenuItemCount(GetMenu(app_.MainFrame()->Handle())), 4) << "the frame's own menu is back";
-    EXPECT_EQ(Caption(app_.MainFrame()->Handle()), "Quillscape");
+    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), "Quillscape");
 }
 
 // The Window menu's entry for the `number`th child frame.
@@ -251,8 +234,8 @@ TEST_F(DocumentsTest, TitlesCaptionsAndSizesBehaveAsInEveryMdiProgram)
         result.title = title;
         ASSERT_TRUE(frame->ShowConversion(result));
         TestApp::Pump();
-        EXPECT_EQ(Caption(Active()->Handle()), shown);
-        EXPECT_EQ(Caption(main), "Quillscape - " + shown);
+        EXPECT_EQ(WindowText(Active()->Handle()), shown);
+        EXPECT_EQ(WindowText(main), "Quillscape - " + shown);
         ++number;
         EXPECT_EQ(WindowMenuEntry(main, number), "&" + std::to_string(number) + " " + shown);
         EXPECT_EQ(ActiveView()->Text(), result.text);
@@ -260,22 +243,23 @@ TEST_F(DocumentsTest, TitlesCaptionsAndSizesBehaveAsInEveryMdiProgram)
 
     SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
     TestApp::Pump();
-    EXPECT_EQ(Caption(main), "Quillscape - [firstline]");
+    EXPECT_EQ(WindowText(main), "Quillscape - [firstline]");
     result.title = "third";
     ASSERT_TRUE(frame->ShowConversion(result));
     TestApp::Pump();
     EXPECT_TRUE(IsZoomed(Active()->Handle())) << "a new document opens maximised beside a maximised one";
-    EXPECT_EQ(Caption(main), "Quillscape - [third]");
+    EXPECT_EQ(WindowText(main), "Quillscape - [third]");
     EXPECT_EQ(WindowMenuEntry(main, 3), "&3 third");
     SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
     TestApp::Pump();
-    EXPECT_EQ(Caption(main), "Quillscape - third");
+    EXPECT_EQ(WindowText(main), "Quillscape - third");
 
     // A file's frame is sized for its text, whatever the last conversion's size.
     OutputCols = 100;
     OutputRows = 20;
     const std::string path = ScratchPath("lines.txt");
-    WriteBytes(path, "12345678901234567890\r\n\x8F\xE3\r\n" + std::string(30, '-') + "\r\nlast");
+    ASSERT_TRUE(
+        WriteFileBytes(Widen(path), "12345678901234567890\r\n\x8F\xE3\r\n" + std::string(30, '-') + "\r\nlast"));
     ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
     TestApp::Pump();
     RECT rect, client;

@@ -1,6 +1,7 @@
 #include "capture_state.h"
 #include "child_frame.h"
 #include "command.h"
+#include "same_rect.h"
 #include "settings.h"
 #include "test_app.h"
 
@@ -10,15 +11,6 @@
 #include <vector>
 
 namespace {
-
-::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected)
-{
-    if (EqualRect(&actual, &expected))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got (" << actual.left << ", " << actual.top << ", " << actual.right
-                                         << ", " << actual.bottom << "), expected (" << expected.left << ", "
-                                         << expected.top << ", " << expected.right << ", " << expected.bottom << ")";
-}
 
 TEST(SettingsTest, EachEdgeOffTheScreenMovesToTheScreensEdge)
 {

@@ -2,6 +2,7 @@
 // the target: the shell opens it in Wine's notepad, one process a time.
 #include "guards.h"
 #include "hyperlink.h"
+#include "program_windows.h"
 #include "quillscape_process.h"
 #include "test_app.h"
 #include "test_windows.h"
@@ -88,9 +89,9 @@ TEST_F(HyperLinkTest, OpensOnAReleaseOverTheLinkAfterAPressOnIt)
 {
     HWND link = link_.Handle();
     // Two presses in a row at one point would make the second a double click.
-    const std::string onLink = "mousemove " + CentreOf(link) + " ";
-    const std::string onLinkLeft = "mousemove " + CentreOf(link, -40) + " ";
-    const std::string beside = "mousemove " + CentreOf(parent_, 150) + " ";
+    const std::string onLink = "mousemove " + XCoordinates(CentreOf(link)) + " ";
+    const std::string onLinkLeft = "mousemove " + XCoordinates(Moved(CentreOf(link), -40, 0)) + " ";
+    const std::string beside = "mousemove " + XCoordinates(Moved(CentreOf(parent_), 150, 0)) + " ";
 
     EXPECT_EQ(ViewersOpenedBy(onLink + "mousedown 1 mouseup 1", link), 1u) << "pressed and released on the link";
     EXPECT_EQ(ViewersOpenedBy(onLinkLeft + "mousedown 1 " + beside + "mouseup 1", parent_), 0u)

@@ -3,11 +3,12 @@
 // message of the options dialog.
 #include "help_recording.h"
 #include "host_path.h"
+#include "program_windows.h"
 #include "quillscape_process.h"
 #include "resource.h"
 #include "test_app.h"
-#include "test_windows.h"
 #include "wait_until.h"
+#include "wide_text.h"
 #include "x_input.h"
 
 #include <gtest/gtest.h>
@@ -16,24 +17,10 @@
 
 namespace {
 
-HWND WaitForWindow(DWORD processId, const char* className)
-{
-    HWND found = nullptr;
-    WaitUntil([&] {
-        const std::vector<HWND> windows = VisibleTopLevelWindows(processId, className);
-        found = windows.empty() ? nullptr : windows.front();
-        return found != nullptr;
-    });
-    return found;
-}
-
 // The help file beside the program, named as the program names it.
 std::string HelpFileOf(const std::wstring& program)
 {
-    const std::wstring help = program.substr(0, program.find_last_of(L'\\') + 1) + L"Quillscape.chm";
-    char narrow[MAX_PATH] = "";
-    WideCharToMultiByte(CP_ACP, 0, help.c_str(), -1, narrow, MAX_PATH, nullptr, nullptr);
-    return narrow;
+    return Narrow(program.substr(0, program.find_last_of(L'\\') + 1) + L"Quillscape.chm");
 }
 
 // The files asked for since the calls were last forgotten, once there is
@@ -58,7 +45,7 @@ TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
     const DWORD process = program.Process().Id();
     XInput input;
 
-    ASSERT_TRUE(input.Run("mousemove " + CentreOf(program.Frame()) + " click 1 key F1"));
+    ASSERT_TRUE(input.Run("mousemove " + XCoordinates(CentreOf(program.Frame())) + " click 1 key F1"));
     const std::vector<std::string> frameFiles = FilesAskedFor();
     ASSERT_FALSE(frameFiles.empty()) << "F1 in the frame asked for no help";
     for (const std::string& file : frameFiles)
@@ -70,7 +57,7 @@ TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
     ASSERT_NE(dialog, nullptr);
     ForgetRecordedHelpCalls();
     // A click on the dialog right of its check boxes gives it the keyboard.
-    ASSERT_TRUE(input.Run("mousemove " + CentreOf(dialog, 110) + " click 1 key F1"));
+    ASSERT_TRUE(input.Run("mousemove " + XCoordinates(Moved(CentreOf(dialog), 110, 0)) + " click 1 key F1"));
     ASSERT_FALSE(FilesAskedFor().empty()) << "F1 in the dialog asked for no help";
     // The dialog's cancel comes after the help message in the queue.
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);

@@ -34,9 +34,9 @@ TEST_F(ClippingTest, WindowLargerThanTheGridIsCutAtItsBorders)
     std::vector<std::string> lines = OutputLines(result);
     ASSERT_EQ(lines.size(), 1000u);
     EXPECT_EQ(lines[1].substr(797), "abc");
-    EXPECT_EQ(Readable(lines[2].substr(796)), Readable("┬─"));  // its corner joins the title rule
-    EXPECT_EQ(Readable(lines[3].substr(796)), Readable("│ed"));
-    EXPECT_EQ(Readable(lines[999].substr(0, 5)), Readable("┃  a"));
+    EXPECT_EQ(ShiftJisToUtf8(lines[2].substr(796)), ShiftJisToUtf8("┬─"));  // its corner joins the title rule
+    EXPECT_EQ(ShiftJisToUtf8(lines[3].substr(796)), ShiftJisToUtf8("│ed"));
+    EXPECT_EQ(ShiftJisToUtf8(lines[999].substr(0, 5)), ShiftJisToUtf8("┃  a"));
 }
 
 TEST_F(ClippingTest, FramesAboveTheFirstRowAndLeftOfTheFirstColumnAreSkipped)

@@ -26,7 +26,7 @@ TEST(PrepareText, RemovesMnemonicMarkers)
     for (const MnemonicCase& c : cases) {
         std::string text = c.text;
         PrepareText(text);
-        EXPECT_EQ(Readable(text), Readable(c.prepared)) << "from " << Readable(c.text);
+        EXPECT_EQ(ShiftJisToUtf8(text), ShiftJisToUtf8(c.prepared)) << "from " << ShiftJisToUtf8(c.text);
     }
 }
 
@@ -110,9 +110,9 @@ TEST_F(LayoutTest, ColumnPairIsInUseWhenAnythingButHorizontalRulesCrossesIt)
         grid.Row(r)[14] = '\0';
     RemoveBlankColumns(grid);
     EXPECT_EQ(GridCols, 6);
-    EXPECT_EQ(Readable(grid.Row(0)), Readable("┏━━┓"));
-    EXPECT_EQ(Readable(grid.Row(1)), Readable("┃x │┃"));
-    EXPECT_EQ(Readable(grid.Row(2)), Readable("┃┌　┃"));
+    EXPECT_EQ(ShiftJisToUtf8(grid.Row(0)), ShiftJisToUtf8("┏━━┓"));
+    EXPECT_EQ(ShiftJisToUtf8(grid.Row(1)), ShiftJisToUtf8("┃x │┃"));
+    EXPECT_EQ(ShiftJisToUtf8(grid.Row(2)), ShiftJisToUtf8("┃┌　┃"));
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ protected:
             std::string actual = GridText(grid, firstRow + static_cast<int>(r), 0, 80);
             std::string expected = rows[r] + std::string(80 - rows[r].size(), ' ');
             EXPECT_EQ(actual, expected) << "row " << firstRow + r << " (expected at line " << line << ")\n  actual:   ["
-                                        << Readable(actual) << "]\n  expected: [" << Readable(expected) << "]";
+                                        << ShiftJisToUtf8(actual) << "]\n  expected: [" << ShiftJisToUtf8(expected)
+                                        << "]";
         }
     }
 

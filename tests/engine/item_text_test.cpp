@@ -25,7 +25,7 @@ protected:
     TextGrid grid;
 };
 
-#define EXPECT_ROW(row, text) EXPECT_EQ(Readable(Row(row)), Readable(Padded(text)))
+#define EXPECT_ROW(row, text) EXPECT_EQ(ShiftJisToUtf8(Row(row)), ShiftJisToUtf8(Padded(text)))
 
 TEST_F(ItemTextTest, LabelIsTrimmedAndKeepsItsIndent)
 {

@@ -1,46 +1,6 @@
 #include "layout_fixture.h"
 
-#include <cerrno>
 #include <sstream>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
-
-// Shift-JIS shown as UTF-8, so that a failure message shows the picture.
-std::string Readable(const std::string& sjis)
-{
-#ifdef _WIN32
-    int wide = MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), nullptr, 0);
-    std::wstring w(wide, L'\0');
-    MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), &w[0], wide);
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string out(bytes, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, &out[0], bytes, nullptr, nullptr);
-    return out;
-#else
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    std::string out;
-    char buffer[256];
-    char* in = const_cast<char*>(sjis.data());
-    size_t inLeft = sjis.size();
-    while (inLeft > 0) {
-        char* o = buffer;
-        size_t outLeft = sizeof buffer;
-        size_t done = iconv(cd, &in, &inLeft, &o, &outLeft);
-        out.append(buffer, o - buffer);
-        if (done == static_cast<size_t>(-1) && errno != E2BIG) {
-            out += '?';
-            ++in;
-            --inLeft;
-        }
-    }
-    iconv_close(cd);
-    return out;
-#endif
-}
 
 std::vector<std::string> OutputLines(const ConversionResult& result)
 {
@@ -82,9 +42,9 @@ void ExpectPicture(int line, const ConversionResult& result, const std::vector<s
             ++col;
         std::ostringstream picture;
         for (size_t k = 0; k < rows; ++k)
-            picture << (k == r ? "> " : "  ") << Readable(k < actual.size() ? actual[k] : "") << "\n";
-        ADD_FAILURE() << "row " << r << " differs from column " << col << "\n  actual:   " << Readable(a)
-                      << "\n  expected: " << Readable(e) << "\n  bytes:    " << Hex(a) << "\n  expected: "
+            picture << (k == r ? "> " : "  ") << ShiftJisToUtf8(k < actual.size() ? actual[k] : "") << "\n";
+        ADD_FAILURE() << "row " << r << " differs from column " << col << "\n  actual:   " << ShiftJisToUtf8(a)
+                      << "\n  expected: " << ShiftJisToUtf8(e) << "\n  bytes:    " << Hex(a) << "\n  expected: "
                       << Hex(e) << "\nactual picture:\n" << picture.str();
         return;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "capture_state.h"
+#include "code_page.h"
 #include "layout.h"
 #include "text_grid.h"
 
@@ -43,8 +44,6 @@ std::vector<std::string> OutputLines(const ConversionResult& result);
 // first differing cell.
 void ExpectPicture(int line, const ConversionResult& result, const std::vector<std::string>& expected);
 #define EXPECT_PICTURE(result, ...) ExpectPicture(__LINE__, result, __VA_ARGS__)
-
-std::string Readable(const std::string& sjis);
 
 // A fresh grid with the given rows written from column 0, for tests of
 // single drawing steps.

@@ -1,5 +1,6 @@
 // Random captures of plausible windows: whatever overlaps whatever, the
 // picture holds whole characters only.
+#include "code_page.h"
 #include "layout_fixture.h"
 #include "random_items.h"
 #include "whole_characters.h"
@@ -70,7 +71,7 @@ TEST_F(WholeCharactersTest, RandomCapturesShowOnlyCharactersWrittenWhole)
         std::vector<std::string> texts = AddRandomWindow(random);
         ConversionResult result = LayOutItems();
         std::string foreign = FindForeignCharacter(result.text, texts);
-        ASSERT_EQ(foreign, "") << "seed " << seed << ":\n" << Readable(result.text);
+        ASSERT_EQ(foreign, "") << "seed " << seed << ":\n" << ShiftJisToUtf8(result.text);
     }
 }
 

@@ -112,9 +112,9 @@ TEST_F(WindowFrameTest, StatusDividerOffTheGridMovesOneColumnRight)
     ConversionResult result = LayOutItems();
     std::vector<std::string> lines = OutputLines(result);
     ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(Readable(lines[4]), Readable("┠──┬───┨"));
-    EXPECT_EQ(Readable(lines[5]), Readable("┃Ok  │x     ┃"));
-    EXPECT_EQ(Readable(lines[6]), Readable("┗━━┷━━━┛"));
+    EXPECT_EQ(ShiftJisToUtf8(lines[4]), ShiftJisToUtf8("┠──┬───┨"));
+    EXPECT_EQ(ShiftJisToUtf8(lines[5]), ShiftJisToUtf8("┃Ok  │x     ┃"));
+    EXPECT_EQ(ShiftJisToUtf8(lines[6]), ShiftJisToUtf8("┗━━┷━━━┛"));
 }
 
 TEST_F(WindowFrameTest, DrawingAtTheLeftEdgeMovesRightForTheFrame)
@@ -139,8 +139,8 @@ TEST_F(WindowFrameTest, TitleKeepsItsPlaceBesideCaptionLetters)
     Add("Edit", "ab", {0, 28, 30, 49}, 'B', 'L');
     std::vector<std::string> lines = OutputLines(LayOutItems());
     ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(Readable(lines[1]).substr(0, 4), Readable("┃W"));
-    EXPECT_EQ(Readable(lines[3]).substr(0, 9), Readable("┃┌─"));
+    EXPECT_EQ(ShiftJisToUtf8(lines[1]).substr(0, 4), ShiftJisToUtf8("┃W"));
+    EXPECT_EQ(ShiftJisToUtf8(lines[3]).substr(0, 9), ShiftJisToUtf8("┃┌─"));
 }
 
 }  // namespace

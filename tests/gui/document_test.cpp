@@ -2,6 +2,7 @@
 // fresh or after an edit, and their selected text dragged into another
 // program.
 
+#include "code_page.h"
 #include "fixture_ids.h"
 #include "gui_test.h"
 #include "wait_until.h"
@@ -45,7 +46,7 @@ protected:
         HWND box = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (box = program_->MessageBox()) != nullptr; })) << "no prompt";
         EXPECT_EQ(WindowText(box), "Quillscape");
-        EXPECT_EQ(Utf8(MessageBoxText(box)), Utf8(title + " への変更を保存しますか?"));
+        EXPECT_EQ(ShiftJisToUtf8(MessageBoxText(box)), ShiftJisToUtf8(title + " への変更を保存しますか?"));
         ASSERT_TRUE(input_.MoveTo(CentreOf(GetDlgItem(box, button))));
         ASSERT_TRUE(input_.Run("click 1"));
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the prompt stayed";
@@ -112,7 +113,7 @@ TEST_F(DocumentTest, SelectionDraggedIntoAnotherProgramArrivesAsTextAndStays)
     HWND view = ViewOf(program_->ActiveDocument());
     const std::string text = ViewText(view);
     const size_t secondLineEnd = text.find("\r\n", text.find("\r\n") + 2) + 2;
-    ASSERT_NE(secondLineEnd, std::string::npos + 2) << "fewer than two lines:\n" << Utf8(text);
+    ASSERT_NE(secondLineEnd, std::string::npos + 2) << "fewer than two lines:\n" << ShiftJisToUtf8(text);
 
     // The first two lines, in the edit control's own offsets.
     const LRESULT end = SendMessageA(view, EM_LINEINDEX, 2, 0);
@@ -120,7 +121,7 @@ TEST_F(DocumentTest, SelectionDraggedIntoAnotherProgramArrivesAsTextAndStays)
 
     // The target asked for a move; the view keeps its text and its selection.
     ASSERT_TRUE(program_->Answers());
-    EXPECT_TRUE(ViewText(view) == text) << Utf8(ViewText(view));
+    EXPECT_TRUE(ViewText(view) == text) << ShiftJisToUtf8(ViewText(view));
     DWORD selStart = 0, selEnd = 0;
     SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
     EXPECT_EQ(selStart, 0u);

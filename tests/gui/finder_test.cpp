@@ -1,8 +1,10 @@
 // The finder gesture with real mouse input: what is marked and converted
 // for where the pointer is let go, and what converts nothing.
 
+#include "code_page.h"
 #include "fixture_ids.h"
 #include "gui_test.h"
+#include "shown_text.h"
 #include "wait_until.h"
 
 #include <commctrl.h>
@@ -24,7 +26,7 @@ protected:
     void ExpectNothingConverted() const
     {
         EXPECT_TRUE(program_->Documents().empty());
-        EXPECT_FALSE(program_->MessageBox()) << Utf8(MessageBoxText(program_->MessageBox()));
+        EXPECT_FALSE(program_->MessageBox()) << ShiftJisToUtf8(MessageBoxText(program_->MessageBox()));
         EXPECT_EQ(WindowText(program_->Frame()), "Quillscape");
     }
 };
@@ -34,17 +36,6 @@ protected:
 bool KeyStateIs(int key, bool down)
 {
     return WaitUntil([key, down] { return (GetAsyncKeyState(key) < 0) == down; });
-}
-
-// The message pane's text: the first part of the main frame's status bar.
-std::string MessagePaneText(HWND frame)
-{
-    HWND bar = FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr);
-    char text[256] = {};
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        FixtureProcess::kExitTimeoutMs, &copied);
-    return text;
 }
 
 bool EndsWith(const std::string& text, const std::string& tail)
@@ -98,7 +89,7 @@ TEST_F(FinderTest, ReleaseOverTheProgramsOwnWindowsOrTheDesktopConvertsNothing)
         ASSERT_TRUE(WaitUntil([frame] { return IsIconic(frame) != FALSE; }));
         ASSERT_TRUE(ReleaseAndWaitForRest());
         EXPECT_EQ(program_->Documents().size(), 1u);
-        EXPECT_FALSE(program_->MessageBox()) << Utf8(MessageBoxText(program_->MessageBox()));
+        EXPECT_FALSE(program_->MessageBox()) << ShiftJisToUtf8(MessageBoxText(program_->MessageBox()));
         SendMessageA(frame, WM_SYSCOMMAND, SC_RESTORE, 0);
         ASSERT_TRUE(WaitUntil([frame] { return IsIconic(frame) == FALSE; }));
     }
@@ -148,7 +139,7 @@ TEST_F(FinderTest, TopLevelWindowIsConvertedWholeAndAControlAlone)
         SCOPED_TRACE("the check box");
         const QscapConversion alone = ExpectActiveDocumentIsConversionOf(check);
         // Titled after the check box's line: its mark and its caption.
-        EXPECT_TRUE(EndsWith(alone.title, "保存する")) << Utf8(alone.title);
+        EXPECT_TRUE(EndsWith(alone.title, "保存する")) << ShiftJisToUtf8(alone.title);
         const SIZE wanted = PictureFrameSize(alone.outputCols, alone.outputRows);
         const SIZE room = ChildFrameRoom(program_->Frame());
         EXPECT_LT(wanted.cx, room.cx);
@@ -169,7 +160,7 @@ TEST_F(FinderTest, MovesWithinATargetAndOnToAnotherConvertTheLast)
     ASSERT_TRUE(input_.Glide(Moved(first, 60, 4), last, 8));
     ASSERT_TRUE(ReleaseAndWaitForDocuments(1));
     const std::string title = ExpectActiveDocumentIsConversionOf(GetDlgItem(dialog, IDC_RADIO_B)).title;
-    EXPECT_TRUE(EndsWith(title, "Radio B")) << Utf8(title);
+    EXPECT_TRUE(EndsWith(title, "Radio B")) << ShiftJisToUtf8(title);
 }
 
 TEST_F(FinderTest, ShiftOrCtrlHeldFreezesTheMarkUntilLetGo)
@@ -190,7 +181,7 @@ TEST_F(FinderTest, ShiftOrCtrlHeldFreezesTheMarkUntilLetGo)
         ASSERT_TRUE(ReleaseAndWaitForDocuments(++documents));
         ASSERT_TRUE(input_.KeyUp(key) && KeyStateIs(virtualKey, false));
         const std::string title = ExpectActiveDocumentIsConversionOf(marked).title;
-        EXPECT_TRUE(EndsWith(title, "Unchecked")) << Utf8(title);
+        EXPECT_TRUE(EndsWith(title, "Unchecked")) << ShiftJisToUtf8(title);
     }
     // Let go before the last move: that move marks again.
     ASSERT_TRUE(PressFinder());
@@ -224,6 +215,9 @@ TEST_F(FinderTest, DisabledButtonAndPlainLabelAreFound)
 
 namespace {
 
+// A conversion's own bound is 30 s; a stopped one ends well before.
+constexpr DWORD kStoppedWithinMs = 15000;
+
 class SilentProgramTest : public FinderTest {
 protected:
     // The "lists" window beside the program, its thread stopped for good.
@@ -247,11 +241,44 @@ TEST_F(SilentProgramTest, AWindowThatStoppedAnsweringIsMarkedAndConvertedWithout
     ASSERT_TRUE(ConvertAt(OnCaption(window)));
     // One timeout for the silent thread, however many of its windows are read.
     EXPECT_LT(GetTickCount() - start, 20000u);
-    EXPECT_EQ(Utf8(MessagePaneText(program_->Frame())),
-              Utf8("応答しないプログラムがあったため、一部の内容を取得できませんでした。"));
+    EXPECT_EQ(ShiftJisToUtf8(MessagePaneText(program_->Frame())),
+              ShiftJisToUtf8("応答しないプログラムがあったため、一部の内容を取得できませんでした。"));
     const std::string text = ViewText(ViewOf(program_->ActiveDocument()));
-    EXPECT_EQ(text.rfind("┏", 0), 0u) << Utf8(text);
-    EXPECT_NE(text.find("Fixture: lists"), std::string::npos) << Utf8(text);
+    EXPECT_EQ(text.rfind("┏", 0), 0u) << ShiftJisToUtf8(text);
+    EXPECT_NE(text.find("Fixture: lists"), std::string::npos) << ShiftJisToUtf8(text);
+}
+
+// A program that answers, only slowly, makes a long conversion. Esc stops
+// it at the next window it reads, long before its time bound: the program
+// answers again, the document holds what was read, without the windows
+// after the stop, and the message pane says that the conversion was stopped.
+TEST_F(FinderTest, EscStopsAConversionThatIsStillReading)
+{
+    HWND dialog = OpenBesideProgram(L"lists --slow-answers");
+    ASSERT_TRUE(dialog);
+    HWND frame = program_->Frame();
+    ASSERT_TRUE(PressFinder());
+    ASSERT_TRUE(DragFinderTo(OnCaption(dialog)));
+    ASSERT_TRUE(input_.Release());
+    // Capture let go and the frame restored: the conversion has begun. The
+    // program, busy with it, is asked nothing until the document is there.
+    ASSERT_TRUE(WaitUntil([frame] { return MouseCaptureOf(frame) != frame && !IsIconic(frame); }));
+    ASSERT_TRUE(input_.MoveTo(CentreOf(program_->MdiClient())));
+    const DWORD pressed = GetTickCount();
+    ASSERT_TRUE(input_.Tap("Escape"));
+    const std::string titled = "Quillscape - " + WindowText(dialog);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(frame) == titled; })) << ShiftJisToUtf8(WindowText(frame));
+    EXPECT_LT(GetTickCount() - pressed, kStoppedWithinMs);
+    ASSERT_TRUE(program_->Answers());
+
+    ASSERT_EQ(program_->Documents().size(), 1u);
+    EXPECT_EQ(WindowText(program_->ActiveDocument()), WindowText(dialog));
+    EXPECT_EQ(ShiftJisToUtf8(MessagePaneText(frame)), ShiftJisToUtf8("取得を中止しました。"));
+    const std::string text = ViewText(ViewOf(program_->ActiveDocument()));
+    EXPECT_EQ(text.rfind("┏", 0), 0u) << ShiftJisToUtf8(text);
+    EXPECT_NE(text.find("Fixture: lists"), std::string::npos) << ShiftJisToUtf8(text);
+    // The list box is read after the combo boxes, its entries one by one.
+    EXPECT_EQ(text.find("Entry"), std::string::npos) << ShiftJisToUtf8(text);
 }
 
 }  // namespace

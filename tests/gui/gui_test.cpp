@@ -1,14 +1,15 @@
 #include "gui_test.h"
 
+#include "code_page.h"
 #include "host_path.h"
+#include "program_profile.h"
 #include "wait_until.h"
 
 #include <algorithm>
 
 namespace {
 
-const wchar_t kProfileKey[] = L"Software\\Quon";
-const wchar_t kSettingsKey[] = L"Software\\Quon\\Quillscape\\Settei";
+const char kSettings[] = "Settei";
 constexpr int kGlideSteps = 8;
 constexpr LONG kPressOffset = 8;
 constexpr LONG kLastStep = 2;
@@ -45,13 +46,10 @@ bool InputHandedOnAt(POINT point, HWND frame)
 // What tells where a gesture stopped, for failure messages.
 std::string FinderState(const QuillscapeProcess& program, HANDLE liftedImage)
 {
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    GetGUIThreadInfo(GetWindowThreadProcessId(program.Frame(), nullptr), &thread);
     POINT cursor{};
     GetCursorPos(&cursor);
     return std::string("frame ") + (IsIconic(program.Frame()) ? "minimised" : "shown") + ", mouse " +
-           (thread.hwndCapture == program.Frame() ? "captured" : "free") + ", tool " +
+           (MouseCaptureOf(program.Frame()) == program.Frame() ? "captured" : "free") + ", tool " +
            (program.FinderBitmap() == liftedImage ? "lifted" : "at rest") + ", pointer at " +
            std::to_string(cursor.x) + "," + std::to_string(cursor.y);
 }
@@ -60,32 +58,17 @@ std::string FinderState(const QuillscapeProcess& program, HANDLE liftedImage)
 
 void GuiTest::SetUp()
 {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+    ForgetProfile();
 }
 
 void GuiTest::SeedSetting(const char* key, DWORD value)
 {
-    HKEY settings = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &settings, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(settings, key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value),
-              ERROR_SUCCESS);
-    RegCloseKey(settings);
+    EXPECT_TRUE(WriteProfileNumber(kSettings, key, value)) << key;
 }
 
 std::optional<DWORD> GuiTest::Setting(const char* key)
 {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    DWORD type = 0;
-    HKEY settings = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &settings) != ERROR_SUCCESS)
-        return std::nullopt;
-    const LONG read = RegQueryValueExA(settings, key, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(settings);
-    if (read != ERROR_SUCCESS || type != REG_DWORD)
-        return std::nullopt;
-    return value;
+    return ProfileNumber(kSettings, key);
 }
 
 void GuiTest::SeedPlacementBesideFixtures()
@@ -105,10 +88,7 @@ bool GuiTest::StartProgram(const std::wstring& arguments)
 HWND GuiTest::OpenFixture(const std::wstring& name)
 {
     fixtures_.push_back(std::make_unique<FixtureProcess>(HostPath(QS_QSFIXTURE), name));
-    std::string line;
-    HWND window = fixtures_.back()->WaitUntilReady(&line);
-    EXPECT_TRUE(IsWindow(window)) << "no fixture window, it said \"" << line << "\"";
-    return IsWindow(window) ? window : nullptr;
+    return fixtures_.back()->ReadyWindow();
 }
 
 bool GuiTest::PressFinder()
@@ -149,8 +129,8 @@ bool GuiTest::ReleaseAndWaitForDocuments(size_t documents)
                !StartsWith(WindowText(program_->ActiveDocument()), "QSC") && program_->Answers();
     });
     EXPECT_TRUE(converted) << program_->Documents().size() << " documents instead of " << documents
-                           << ", the active one titled \"" << Utf8(WindowText(program_->ActiveDocument())) << "\"; "
-                           << FinderState(*program_, liftedImage_);
+                           << ", the active one titled \"" << ShiftJisToUtf8(WindowText(program_->ActiveDocument()))
+                           << "\"; " << FinderState(*program_, liftedImage_);
     return converted;
 }
 
@@ -178,9 +158,11 @@ QscapConversion GuiTest::ExpectActiveDocumentIsConversionOf(HWND target)
         return expected;
     HWND child = program_->ActiveDocument();
     const std::string text = ViewText(ViewOf(child));
-    EXPECT_TRUE(text == expected.text) << "the document:\n" << Utf8(text) << "qscap:\n" << Utf8(expected.text);
-    EXPECT_EQ(Utf8(WindowText(child)), Utf8(expected.title));
-    EXPECT_EQ(Utf8(WindowText(program_->Frame())), Utf8("Quillscape - " + expected.title));
+    EXPECT_TRUE(text == expected.text) << "the document:\n"
+                                       << ShiftJisToUtf8(text) << "qscap:\n"
+                                       << ShiftJisToUtf8(expected.text);
+    EXPECT_EQ(ShiftJisToUtf8(WindowText(child)), ShiftJisToUtf8(expected.title));
+    EXPECT_EQ(ShiftJisToUtf8(WindowText(program_->Frame())), ShiftJisToUtf8("Quillscape - " + expected.title));
 
     EXPECT_EQ(static_cast<size_t>(expected.outputRows), LineCount(expected.text));
     const SIZE wanted = PictureFrameSize(expected.outputCols, expected.outputRows);
@@ -192,23 +174,11 @@ QscapConversion GuiTest::ExpectActiveDocumentIsConversionOf(HWND target)
     return expected;
 }
 
-POINT CentreOf(HWND window)
-{
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 POINT OnCaption(HWND window)
 {
     RECT rect;
     GetWindowRect(window, &rect);
     return {rect.left + 60, rect.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
-}
-
-POINT Moved(POINT point, LONG dx, LONG dy)
-{
-    return {point.x + dx, point.y + dy};
 }
 
 SIZE PictureFrameSize(int cols, int rows)
@@ -224,13 +194,10 @@ SIZE ChildFrameRoom(HWND mainFrame)
     return {client.right, client.bottom - 64};
 }
 
-std::string Utf8(const std::string& cp932)
+HWND MouseCaptureOf(HWND window)
 {
-    const int wideSize = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(wideSize), L'\0');
-    MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), &wide[0], wideSize);
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, &utf8[0], size, nullptr, nullptr);
-    return utf8;
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    return thread.hwndCapture;
 }

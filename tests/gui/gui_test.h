@@ -64,10 +64,8 @@ protected:
     XInput input_;
 };
 
-POINT CentreOf(HWND window);
 // A point on the window's title bar.
 POINT OnCaption(HWND window);
-POINT Moved(POINT point, LONG dx, LONG dy);
 
 // A child frame's size for a picture of `cols` columns and `rows` rows:
 // six by twelve pixels a cell, the dialog frame, the caption and a margin
@@ -76,5 +74,6 @@ SIZE PictureFrameSize(int cols, int rows);
 // The largest child frame: the main frame's client area, 64 pixels less high.
 SIZE ChildFrameRoom(HWND mainFrame);
 
-// Shift-JIS text in UTF-8, for messages.
-std::string Utf8(const std::string& cp932);
+// The window that holds the mouse capture in `window`'s thread, or null;
+// the system answers, not the thread.
+HWND MouseCaptureOf(HWND window);

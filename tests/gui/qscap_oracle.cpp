@@ -1,25 +1,22 @@
 #include "qscap_oracle.h"
 
-#include "child_process.h"
-#include "host_path.h"
+#include "program_run.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 
 namespace {
-
-constexpr DWORD kRunTimeoutMs = 60000;
 
 // Runs the program to its end; its stdout, or nothing after a test failure.
 bool RunToEnd(const char* program, const std::wstring& arguments, std::string* output)
 {
-    ChildProcess process(HostPath(program), arguments);
-    if (!process.WaitForExit(kRunTimeoutMs) || process.ExitCode() != 0) {
-        ADD_FAILURE() << program << " failed: " << process.Errors();
+    const ProgramRun run = RunProgram(program, arguments);
+    if (run.exitCode != 0) {
+        ADD_FAILURE() << program << " failed: " << run.errors;
         return false;
     }
-    *output = process.Output();
+    *output = run.output;
     return true;
 }
 
@@ -48,10 +45,8 @@ std::string InfoValue(const std::string& info, const std::string& key)
 bool ConvertWithQscap(HWND window, QscapConversion* out)
 {
     const std::wstring dump = TemporaryFileName();
-    wchar_t handle[32];
-    std::swprintf(handle, 32, L"0x%lX", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
     std::string info;
-    const bool ran = RunToEnd(QS_QSCAP, L"--hwnd " + std::wstring(handle) + L" --dump \"" + dump + L"\"", &out->text) &&
+    const bool ran = RunToEnd(QS_QSCAP, L"--hwnd " + Hex(window) + L" --dump \"" + dump + L"\"", &out->text) &&
                      RunToEnd(QS_QSLAYOUT, L"--info \"" + dump + L"\"", &info);
     DeleteFileW(dump.c_str());
     if (!ran)

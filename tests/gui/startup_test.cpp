@@ -1,10 +1,10 @@
 // What the program makes of its profile and its command line when it
 // starts, and what it leaves in the profile when it is closed.
 
+#include "file_contents.h"
 #include "gui_test.h"
+#include "program_profile.h"
 #include "wait_until.h"
-
-#include <fstream>
 
 namespace {
 
@@ -79,7 +79,13 @@ TEST_F(StartupTest, PlacementAndOptionsCarryOverToTheNextRun)
         ASSERT_TRUE(StartProgram());
         ASSERT_TRUE(IsZoomed(program_->Frame()));
         ShowWindowAsync(program_->Frame(), SW_RESTORE);
-        ASSERT_TRUE(WaitUntil([this] { return !IsZoomed(program_->Frame()); }));
+        // The restore ends with the frame moved back, a step after it stops being zoomed.
+        WaitUntil([&] {
+            RECT frame;
+            GetWindowRect(program_->Frame(), &frame);
+            return !IsZoomed(program_->Frame()) && EqualRect(&frame, &normal);
+        });
+        EXPECT_FALSE(IsZoomed(program_->Frame()));
         ExpectFrameAt(normal);
         ASSERT_TRUE(program_->Close());
         ExpectStored(normal, 0);
@@ -93,7 +99,7 @@ TEST_F(StartupTest, FirstStartWithAFileNameOnTheCommandLineOpensNothing)
     wchar_t path[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     GetTempFileNameW(folder, L"qsg", 0, path);
-    std::ofstream(path, std::ios::binary) << "a picture\r\n";
+    ASSERT_TRUE(WriteFileBytes(path, "a picture\r\n"));
 
     ASSERT_TRUE(StartProgram(L"\"" + std::wstring(path) + L"\""));
     EXPECT_TRUE(program_->Documents().empty());
@@ -103,9 +109,7 @@ TEST_F(StartupTest, FirstStartWithAFileNameOnTheCommandLineOpensNothing)
     ASSERT_TRUE(program_->Close());
     DeleteFileW(path);
     ExpectStored({0, 0, 640, 400}, 0);
-    HKEY recent = nullptr;
-    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Quon\\Quillscape\\Recent File List", 0, KEY_READ, &recent),
-              ERROR_SUCCESS);
+    EXPECT_FALSE(ProfileSectionExists("Recent File List"));
 }
 
 }  // namespace

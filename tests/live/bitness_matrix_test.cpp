@@ -7,6 +7,7 @@
 // not execute 32-bit programs (tools/with-wine then sets QS_NO_32BIT=1) only
 // the 64-bit reader and targets take part.
 
+#include "code_page.h"
 #include "golden_picture.h"
 #include "golden_windows.h"
 #include "host_path.h"
@@ -16,6 +17,7 @@
 #include "program_run.h"
 #include "remote_items.h"
 #include "remote_memory.h"
+#include "wait_until.h"
 #include "wine_windows.h"
 
 #include <commctrl.h>
@@ -26,9 +28,6 @@
 #include <vector>
 
 namespace {
-
-constexpr DWORD kWindowTimeoutMs = 60000;
-constexpr DWORD kPollMs = 100;
 
 struct Reader {
     const char* name;
@@ -68,15 +67,10 @@ std::optional<Bitness> BitnessOf(DWORD processId)
 // Polls, bounded, until one of the list's cells holds the text.
 bool WaitForListText(HWND list, const std::string& text)
 {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    return WaitUntil([&] {
         const std::vector<std::string> cells = ListCellTexts(list);
-        if (std::find(cells.begin(), cells.end(), text) != cells.end())
-            return true;
-        if (GetTickCount() - start >= kWindowTimeoutMs)
-            return false;
-        Sleep(kPollMs);
-    }
+        return std::find(cells.begin(), cells.end(), text) != cells.end();
+    });
 }
 
 bool IsBuilt(const char* program)
@@ -157,8 +151,8 @@ TEST(WineProgramsOfBothReaders, RegeditGivesTheSameTextToBothAndShowsItsKeysAndV
     const std::vector<std::string> pictures = CaptureWithEveryReader(L"--hwnd " + Hex(regedit.Main()));
     for (size_t i = 1; i < pictures.size(); ++i)
         EXPECT_TRUE(pictures[i] == pictures[0]) << Readers()[0].name << ":\n"
-                                                << PictureUtf8(pictures[0]) << Readers()[i].name << ":\n"
-                                                << PictureUtf8(pictures[i]);
+                                                << ShiftJisToUtf8(pictures[0]) << Readers()[i].name << ":\n"
+                                                << ShiftJisToUtf8(pictures[i]);
     EXPECT_TRUE(HasClosedOuterFrame(pictures[0]));
     ExpectRegeditContent(pictures[0], regedit);
 }
@@ -170,8 +164,7 @@ TEST(WineProgramsOfBothReaders, TaskManagerShowsItsTabsTasksAndButtonsToBoth)
 {
     ASSERT_TRUE(ReadersAreBuilt()) << "build the 32-bit qscap first: tools/build mingw";
     FixtureProcess fixture(FixtureProgram(), L"statics");
-    std::string line;
-    ASSERT_TRUE(fixture.WaitUntilReady(&line)) << line;
+    ASSERT_TRUE(fixture.ReadyWindow());
     ChildProcess taskmgr(L"taskmgr.exe", L"");
     ASSERT_TRUE(taskmgr.Started());
     HWND main = WaitForWindow(taskmgr.Id(), "#32770");
@@ -187,7 +180,7 @@ TEST(WineProgramsOfBothReaders, TaskManagerShowsItsTabsTasksAndButtonsToBoth)
 
     const std::vector<std::string> pictures = CaptureWithEveryReader(L"--hwnd " + Hex(main));
     for (size_t i = 0; i < pictures.size(); ++i) {
-        SCOPED_TRACE(std::string(Readers()[i].name) + ":\n" + PictureUtf8(pictures[i]));
+        SCOPED_TRACE(std::string(Readers()[i].name) + ":\n" + ShiftJisToUtf8(pictures[i]));
         EXPECT_TRUE(HasClosedOuterFrame(pictures[i]));
         for (const std::string& caption : captions)
             EXPECT_TRUE(ShowsText(pictures[i], caption));

@@ -1,27 +1,22 @@
 #include "golden_picture.h"
 
+#include "code_page.h"
+#include "file_contents.h"
 #include "host_path.h"
 #include "live_capture.h"
+#include "wide_text.h"
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
 
-using File = std::unique_ptr<FILE, int (*)(FILE*)>;
-
 // Where a differing picture is left for a look, in the working directory.
 const wchar_t kActualFolder[] = L"golden-actual";
-
-std::wstring Widen(const std::string& text)
-{
-    return std::wstring(text.begin(), text.end());
-}
 
 std::wstring GoldenPath(const std::string& name)
 {
@@ -34,30 +29,11 @@ bool UpdateRequested()
     return update && std::strcmp(update, "1") == 0;
 }
 
-bool ReadWhole(const std::wstring& path, std::string* bytes)
-{
-    const File file(_wfopen(path.c_str(), L"rb"), std::fclose);
-    if (!file)
-        return false;
-    char chunk[4096];
-    size_t size;
-    while ((size = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
-        bytes->append(chunk, size);
-    return !std::ferror(file.get());
-}
-
-bool WriteWhole(const std::wstring& path, const std::string& bytes)
-{
-    const File file(_wfopen(path.c_str(), L"wb"), std::fclose);
-    return file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-           std::fflush(file.get()) == 0;
-}
-
 std::wstring KeepActual(const std::string& name, const std::string& utf8)
 {
     CreateDirectoryW(kActualFolder, nullptr);
     const std::wstring path = std::wstring(kActualFolder) + L"\\" + Widen(name) + L".txt";
-    WriteWhole(path, utf8);
+    WriteFileBytes(path, utf8);
     return path;
 }
 
@@ -81,19 +57,19 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& cp932Text)
 {
-    const std::string actual = PictureUtf8(cp932Text);
+    const std::string actual = ShiftJisToUtf8(cp932Text);
     const std::wstring path = GoldenPath(name);
     if (UpdateRequested()) {
-        if (!WriteWhole(path, actual))
+        if (!WriteFileBytes(path, actual))
             return ::testing::AssertionFailure() << "cannot write " << name << ".txt";
         return ::testing::AssertionSuccess();
     }
-    std::string expected;
-    if (!ReadWhole(path, &expected))
+    const std::optional<std::string> expected = FileBytes(path);
+    if (!expected)
         return ::testing::AssertionFailure() << "cannot read " << name << ".txt (QS_UPDATE_GOLDEN=1 writes it)";
-    if (expected == actual)
+    if (*expected == actual)
         return ::testing::AssertionSuccess();
     const std::wstring kept = KeepActual(name, actual);
-    return ::testing::AssertionFailure() << name << ".txt differs at " << FirstDifference(expected, actual)
-                                         << "\n  the whole picture is in " << std::string(kept.begin(), kept.end());
+    return ::testing::AssertionFailure() << name << ".txt differs at " << FirstDifference(*expected, actual)
+                                         << "\n  the whole picture is in " << Narrow(kept);
 }

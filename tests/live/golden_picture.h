@@ -1,5 +1,5 @@
 // Golden pictures: tests/live/golden/NAME.txt holds the text of one capture
-// in UTF-8 (PictureUtf8), CR LF line ends included, compared byte for byte.
+// in UTF-8 (ShiftJisToUtf8), CR LF line ends included, compared byte for byte.
 //
 // To renew the pictures after a deliberate change, run the tests with
 // QS_UPDATE_GOLDEN=1 in the environment, e.g.

@@ -9,6 +9,7 @@
 #include "live_capture.h"
 #include "live_fixture.h"
 #include "picture_checks.h"
+#include "wait_until.h"
 
 #include <cstdio>
 
@@ -45,9 +46,7 @@ TEST_F(HungWindowTest, WindowThatStopsAnsweringOnCommandKeepsItsPicture)
     ASSERT_TRUE(Open(L"hang"));
     PostMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_HANG_NOW, BN_CLICKED), 0);
     // A message sent meanwhile may still be served before the posted command.
-    const DWORD start = GetTickCount();
-    while (WindowAnswers(window_) && GetTickCount() - start < FixtureProcess::kReadyTimeoutMs) {
-    }
+    WaitUntil([this] { return !WindowAnswers(window_); }, FixtureProcess::kReadyTimeoutMs);
     ASSERT_FALSE(WindowAnswers(window_));
 
     // A label and a push button need no message: their texts are held by

@@ -1,7 +1,6 @@
 #include "live_capture.h"
 
 #include "capture_state.h"
-#include "cp932.h"
 
 #include <gtest/gtest.h>
 
@@ -50,11 +49,4 @@ std::vector<std::string> PictureLines(const std::string& text)
     if (start < text.size())
         lines.push_back(text.substr(start));
     return lines;
-}
-
-std::string PictureUtf8(const std::string& cp932)
-{
-    std::string utf8;
-    Cp932ToUtf8(cp932, &utf8, InvalidBytes::Escape);
-    return utf8;
 }

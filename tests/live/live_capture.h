@@ -15,7 +15,3 @@ ConversionResult CaptureLive(HWND window, const CaptureGaps& expected = {});
 
 // The lines of a conversion's text, without their CR LF ends.
 std::vector<std::string> PictureLines(const std::string& text);
-
-// The text in UTF-8; bytes that are not Shift-JIS characters come out as
-// U+F700 + byte, so that no difference is lost.
-std::string PictureUtf8(const std::string& cp932);

@@ -1,5 +1,6 @@
 #include "picture_checks.h"
 
+#include "code_page.h"
 #include "compaction.h"
 #include "live_capture.h"
 #include "sjis.h"
@@ -107,9 +108,9 @@ size_t Relative(const std::vector<TreeItemState>& items, size_t i)
     const bool child = items[j].depth == items[i].depth - 1;
     if ((sibling && columns[i] == columns[j]) || (child && columns[i] > columns[j]) || (!sibling && !child))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "\"" << PictureUtf8(items[i].text) << "\" stands in column " << columns[i]
-                                         << ", its " << (sibling ? "sibling" : "parent") << " \""
-                                         << PictureUtf8(items[j].text) << "\" in column " << columns[j];
+    return ::testing::AssertionFailure() << "\"" << ShiftJisToUtf8(items[i].text) << "\" stands in column "
+                                         << columns[i] << ", its " << (sibling ? "sibling" : "parent") << " \""
+                                         << ShiftJisToUtf8(items[j].text) << "\" in column " << columns[j];
 }
 
 }  // namespace
@@ -120,12 +121,12 @@ size_t Relative(const std::vector<TreeItemState>& items, size_t i)
     if (lines.size() < 2)
         return ::testing::AssertionFailure() << lines.size() << " lines";
     if (!IsFramedLine(lines.front(), "┏", "┓"))
-        return ::testing::AssertionFailure() << "line 1 is no top edge: " << PictureUtf8(lines.front());
+        return ::testing::AssertionFailure() << "line 1 is no top edge: " << ShiftJisToUtf8(lines.front());
     if (!IsFramedLine(lines.back(), "┗", "┛"))
-        return ::testing::AssertionFailure() << "the last line is no bottom edge: " << PictureUtf8(lines.back());
+        return ::testing::AssertionFailure() << "the last line is no bottom edge: " << ShiftJisToUtf8(lines.back());
     for (size_t i = 1; i + 1 < lines.size(); ++i)
         if (!IsSideLine(lines[i]))
-            return ::testing::AssertionFailure() << "line " << i + 1 << " is open: " << PictureUtf8(lines[i]);
+            return ::testing::AssertionFailure() << "line " << i + 1 << " is open: " << ShiftJisToUtf8(lines[i]);
     return ::testing::AssertionSuccess();
 }
 
@@ -137,7 +138,7 @@ size_t Relative(const std::vector<TreeItemState>& items, size_t i)
         if (!line.empty() && MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, line.data(),
                                                  static_cast<int>(line.size()), nullptr, 0) == 0)
             return ::testing::AssertionFailure() << "line " << i + 1 << " holds half a character: "
-                                                 << PictureUtf8(line);
+                                                 << ShiftJisToUtf8(line);
     }
     return ::testing::AssertionSuccess();
 }
@@ -163,8 +164,8 @@ size_t Relative(const std::vector<TreeItemState>& items, size_t i)
     for (size_t first = 0, line = 0; !rest.empty(); first = line + 1) {
         const size_t length = LongestShownStart(lines, first, rest, &line);
         if (length == 0)
-            return ::testing::AssertionFailure() << "\"" << PictureUtf8(shown) << "\" is not shown: nothing of \""
-                                                 << PictureUtf8(rest) << "\" from line " << first + 1 << " on";
+            return ::testing::AssertionFailure() << "\"" << ShiftJisToUtf8(shown) << "\" is not shown: nothing of \""
+                                                 << ShiftJisToUtf8(rest) << "\" from line " << first + 1 << " on";
         rest.erase(0, length);
         TrimLeadingWhite(rest);
     }
@@ -181,8 +182,8 @@ size_t Relative(const std::vector<TreeItemState>& items, size_t i)
     for (size_t i = 0; i < items.size(); ++i, ++line) {
         const size_t column = line < lines.size() ? TreeTextColumn(lines[line], items[i]) : std::string::npos;
         if (column == std::string::npos)
-            return ::testing::AssertionFailure() << "\"" << PictureUtf8(TreeMark(items[i]) + items[i].text) << "\" is "
-                                                 << (i == 0 ? "not shown" : "not on line " + std::to_string(line + 1));
+            return ::testing::AssertionFailure() << "\"" << ShiftJisToUtf8(TreeMark(items[i]) + items[i].text)
+                                                 << "\" is " << (i == 0 ? "not shown" : "not on line " + std::to_string(line + 1));
         columns.push_back(column);
         const ::testing::AssertionResult nested = NestedAsItsRelative(items, columns, i);
         if (!nested)

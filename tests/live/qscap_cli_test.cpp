@@ -3,6 +3,7 @@
 // picture and says why with status 3, and wrong requests end with status 2
 // and a message on stderr.
 
+#include "code_page.h"
 #include "fixture_ids.h"
 #include "golden_picture.h"
 #include "host_path.h"
@@ -54,8 +55,8 @@ protected:
         const ProgramRun layout = RunProgram(QS_QSLAYOUT, dump.Quoted());
         ASSERT_EQ(layout.exitCode, 0u) << layout.errors;
         EXPECT_TRUE(layout.output == capture.output) << "qslayout:\n"
-                                                     << PictureUtf8(layout.output) << "qscap:\n"
-                                                     << PictureUtf8(capture.output);
+                                                     << ShiftJisToUtf8(layout.output) << "qscap:\n"
+                                                     << ShiftJisToUtf8(capture.output);
     }
 };
 

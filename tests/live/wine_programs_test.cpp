@@ -5,6 +5,7 @@
 // the items that the controls themselves report.
 
 #include "child_process.h"
+#include "code_page.h"
 #include "live_capture.h"
 #include "picture_checks.h"
 #include "wine_windows.h"
@@ -25,7 +26,7 @@ constexpr WPARAM kNotepadFindCommand = 0x120;  // Wine notepad's Search > Find..
 ConversionResult ExpectSoundPicture(HWND window)
 {
     const ConversionResult result = CaptureLive(window);
-    SCOPED_TRACE("the picture:\n" + PictureUtf8(result.text));
+    SCOPED_TRACE("the picture:\n" + ShiftJisToUtf8(result.text));
     EXPECT_TRUE(ShowsText(result.text, result.title));
     EXPECT_TRUE(HasClosedOuterFrame(result.text));
     EXPECT_TRUE(HasOnlyWholeCharacters(result.text));
@@ -87,7 +88,7 @@ TEST_F(WineRegeditTest, MainWindowShowsTreeHeadersAndValues)
 TEST_F(WineRegeditTest, TreeAloneShowsEveryVisibleItemNested)
 {
     const ConversionResult result = CaptureLive(regedit_.Tree());
-    SCOPED_TRACE("the picture:\n" + PictureUtf8(result.text));
+    SCOPED_TRACE("the picture:\n" + ShiftJisToUtf8(result.text));
     EXPECT_TRUE(LinesFit(result.text, result.outputCols));
     EXPECT_TRUE(ShowsTree(result.text, regedit_.VisibleItems()));
 }

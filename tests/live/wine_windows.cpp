@@ -1,7 +1,10 @@
 #include "wine_windows.h"
 
+#include "code_page.h"
 #include "live_capture.h"
 #include "picture_checks.h"
+#include "wait_until.h"
+#include "wide_text.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -10,35 +13,7 @@
 
 namespace {
 
-constexpr DWORD kWindowTimeoutMs = 60000;
-constexpr DWORD kPollMs = 50;
 constexpr UINT kAnswerTimeoutMs = 5000;
-
-struct WindowSearch {
-    DWORD process;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lp)
-{
-    WindowSearch& search = *reinterpret_cast<WindowSearch*>(lp);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search.process || !IsWindowVisible(window) || !HasClass(window, search.className))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-BOOL CALLBACK MatchDescendant(HWND window, LPARAM lp)
-{
-    WindowSearch& search = *reinterpret_cast<WindowSearch*>(lp);
-    if (!IsWindowVisible(window) || !HasClass(window, search.className))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
 
 // The text the control reports (WM_GETTEXT), in the ANSI code page.
 std::string ControlText(HWND control)
@@ -52,11 +27,7 @@ std::string ControlText(HWND control)
     SendMessageTimeoutW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(&wide[0]), SMTO_ABORTIFHUNG,
                         kAnswerTimeoutMs, &copied);
     wide.resize(copied);
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
-    return text;
+    return Narrow(wide);
 }
 
 // Tree views and list views show their items in a picture, never their
@@ -84,36 +55,11 @@ BOOL CALLBACK CollectText(HWND control, LPARAM lp)
 
 }  // namespace
 
-bool HasClass(HWND window, const char* className)
-{
-    char name[64];
-    return GetClassNameA(window, name, sizeof name) && std::string(name) == className;
-}
-
-HWND WaitForWindow(DWORD process, const char* className)
-{
-    const DWORD start = GetTickCount();
-    for (;;) {
-        WindowSearch search{process, className, nullptr};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found || GetTickCount() - start >= kWindowTimeoutMs)
-            return search.found;
-        Sleep(kPollMs);
-    }
-}
-
 std::vector<std::string> VisibleControlTexts(HWND window, const char* except)
 {
     TextSearch search{except, {}};
     EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&search));
     return search.texts;
-}
-
-HWND FindDescendant(HWND window, const char* className)
-{
-    WindowSearch search{0, className, nullptr};
-    EnumChildWindows(window, MatchDescendant, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 WineRegedit::WineRegedit() : process_(L"regedit.exe", L"") {}
@@ -136,13 +82,7 @@ bool WineRegedit::OpenCurrentUser()
         return false;
     AskControl(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(user));
     AskControl(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(user));
-    const DWORD start = GetTickCount();
-    while (!(IsExpandedWithChildren(user) && AskControl(list_, LVM_GETITEMCOUNT, 0, 0) > 0)) {
-        if (GetTickCount() - start >= kWindowTimeoutMs)
-            return false;
-        Sleep(kPollMs);
-    }
-    return true;
+    return WaitUntil([&] { return IsExpandedWithChildren(user) && AskControl(list_, LVM_GETITEMCOUNT, 0, 0) > 0; });
 }
 
 bool WineRegedit::IsExpandedWithChildren(HTREEITEM item) const
@@ -173,7 +113,7 @@ void ExpectShowsListContent(const std::string& picture, HWND list)
 
 void ExpectRegeditContent(const std::string& picture, const WineRegedit& regedit)
 {
-    SCOPED_TRACE("the picture:\n" + PictureUtf8(picture));
+    SCOPED_TRACE("the picture:\n" + ShiftJisToUtf8(picture));
     // The tree's container window is recorded after its children, and its
     // title ("regedit child window") overwrites the tree's first line: the
     // lines from the second on are checked here, all of them in the picture

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "child_process.h"
+#include "program_windows.h"
 #include "remote_items.h"
 
 #include <windows.h>
@@ -10,19 +11,10 @@
 #include <string>
 #include <vector>
 
-bool HasClass(HWND window, const char* className);
-
-// Polls the top-level windows, bounded, for a visible one of this class
-// that belongs to the process; null when none came.
-HWND WaitForWindow(DWORD process, const char* className);
-
 // The texts of all visible descendants that have one and show it (tree
 // views and list views show their items instead), in the ANSI code page;
 // without those of the class `except` when one is given.
 std::vector<std::string> VisibleControlTexts(HWND window, const char* except = nullptr);
-
-// The first visible descendant of this class, or null.
-HWND FindDescendant(HWND window, const char* className);
 
 // Wine's regedit with HKEY_CURRENT_USER selected, which fills the list
 // view with its values, and expanded, which fills its branch of the tree.

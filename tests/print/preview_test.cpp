@@ -11,8 +11,11 @@
 #include "mdi_child.h"
 #include "mdi_frame.h"
 #include "print_preview.h"
+#include "program_profile.h"
 #include "quillscape_view.h"
+#include "shown_text.h"
 #include "view.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -24,15 +27,7 @@
 namespace {
 
 constexpr int kFinderBarId = 0xE805;
-const char kSettingsKey[] = "Software\\Quon\\Quillscape\\Settings";
-
-std::string StatusText(HWND frame)
-{
-    HWND status = FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr);
-    char text[256] = "";
-    SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
-}
+const char kSettings[] = "Settings";
 
 void Press(HWND button)
 {
@@ -75,14 +70,14 @@ void Screenshot(const char* name)
     const POINT inStatusBar{(status.left + status.right) / 2, (status.top + status.bottom) / 2};
     const std::string shot = std::string(QS_PRINT_SHOTS_DIR) + "/" + name + ".png";
     ASSERT_TRUE(RunUnix(std::string("mkdir -p ") + QS_PRINT_SHOTS_DIR));
-    const DWORD start = GetTickCount();
-    do {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        TestApp::Pump();
-        if (ScreenColour(shot, inStatusBar) == GetSysColor(COLOR_BTNFACE))
-            return;
-    } while (GetTickCount() - start < 20000);
-    ADD_FAILURE() << "the display never showed the frame for " << name;
+    const bool shown = WaitUntil(
+        [&] {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            TestApp::Pump();
+            return ScreenColour(shot, inStatusBar) == GetSysColor(COLOR_BTNFACE);
+        },
+        20000);
+    EXPECT_TRUE(shown) << "the display never showed the frame for " << name;
 }
 
 // Rows of ink, each with its leftmost and rightmost dark pixel.
@@ -162,7 +157,7 @@ TEST_F(PreviewTest, ThePreviewTakesTheFrameAndGivesItBackAsItWas)
     const UINT pageCount = (300 + perPage - 1) / perPage;
     ASSERT_EQ(preview->PageCount(), pageCount);
     EXPECT_EQ(preview->PagesShown(), 1) << "PreviewPages 0: one page";
-    EXPECT_EQ(StatusText(Frame()), "ページ 1 / " + std::to_string(pageCount));
+    EXPECT_EQ(MessagePaneText(Frame()), "ページ 1 / " + std::to_string(pageCount));
     EXPECT_FALSE(IsWindowEnabled(preview->Bar().Button(kPreviewPrevious)));
     Screenshot("preview-one-page");
 
@@ -175,7 +170,7 @@ TEST_F(PreviewTest, ThePreviewTakesTheFrameAndGivesItBackAsItWas)
     Press(preview->Bar().Button(kPreviewPages));
     EXPECT_EQ(preview->PagesShown(), 2);
     EXPECT_EQ(app_.PreviewPages(), 2);
-    EXPECT_EQ(StatusText(Frame()), "ページ 2-3 / " + std::to_string(pageCount));
+    EXPECT_EQ(MessagePaneText(Frame()), "ページ 2-3 / " + std::to_string(pageCount));
     const RECT left = preview->PageRect(0), right = preview->PageRect(1);
     EXPECT_EQ(right.top, left.top);
     EXPECT_GT(right.left, left.right) << "side by side";
@@ -204,7 +199,7 @@ TEST_F(PreviewTest, ThePreviewTakesTheFrameAndGivesItBackAsItWas)
     EXPECT_TRUE(IsWindowVisible(app_.MainFrame()->MdiClient()));
     EXPECT_EQ(app_.MainFrame()->ActiveChild()->GetView(), view);
     EXPECT_EQ(view->Pages(), nullptr) << "the end of printing came with the close";
-    EXPECT_EQ(StatusText(Frame()), LoadString(kIdleMessageId));
+    EXPECT_EQ(MessagePaneText(Frame()), LoadString(kIdleMessageId));
     EXPECT_TRUE(app_.messages.empty());
 }
 
@@ -253,11 +248,7 @@ TEST_F(PreviewTest, APreviewPageIsThePrintedPageScaledToTheScreen)
 TEST_F(PreviewTest, TheNumberOfPagesShownIsReadFromAndKeptInTheProfile)
 {
     NewDocument(NumberedLines(300, 20));
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const DWORD two = 2;
-    RegSetValueExA(key, "PreviewPages", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&two), sizeof two);
+    ASSERT_TRUE(WriteProfileNumber(kSettings, "PreviewPages", 2));
     app_.LoadStdProfileSettings(4);
 
     app_.Command(kCommandPrintPreview);
@@ -268,17 +259,13 @@ TEST_F(PreviewTest, TheNumberOfPagesShownIsReadFromAndKeptInTheProfile)
     Press(Preview()->Bar().Button(kPreviewClose));
     EXPECT_EQ(Preview(), nullptr);
 
-    DWORD stored = 0, size = sizeof stored;
-    RegQueryValueExA(key, "PreviewPages", nullptr, nullptr, reinterpret_cast<BYTE*>(&stored), &size);
-    EXPECT_EQ(stored, 2u) << "nothing is written before the exit";
+    EXPECT_EQ(ProfileNumber(kSettings, "PreviewPages"), 2u) << "nothing is written before the exit";
     app_.Command(kCommandPrintPreview);
     ASSERT_NE(Preview(), nullptr);
     SendMessageA(Frame(), WM_CLOSE, 0, 0);  // a preview still open closes with the program
     TestApp::Pump();
     EXPECT_FALSE(IsWindow(Frame()));
-    RegQueryValueExA(key, "PreviewPages", nullptr, nullptr, reinterpret_cast<BYTE*>(&stored), &size);
-    EXPECT_EQ(stored, 1u);
-    RegCloseKey(key);
+    EXPECT_EQ(ProfileNumber(kSettings, "PreviewPages"), 1u);
 }
 
 }  // namespace

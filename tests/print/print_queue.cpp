@@ -1,12 +1,11 @@
 #include "print_queue.h"
 
+#include "file_contents.h"
 #include "host_path.h"
 #include "unix_command.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
@@ -14,10 +13,10 @@ namespace {
 constexpr DWORD kCommandTimeoutMs = 120000;
 constexpr int kJobTimeoutTenths = 600;  // the queue's own polling, in tenths of a second
 
+// A file that a Unix tool wrote; empty when there is none.
 std::string FileText(const std::string& unixPath)
 {
-    std::ifstream file(HostPath(unixPath.c_str()).c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return FileBytes(HostPath(unixPath.c_str())).value_or("");
 }
 
 std::string Environment(const char* name)
@@ -73,32 +72,11 @@ std::vector<PrintedPage> ParseBoxes(const std::string& html)
     return pages;
 }
 
-std::string Convert(const std::string& text, UINT from, UINT to)
-{
-    const int wide = MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring unicode(static_cast<size_t>(wide), L'\0');
-    MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), &unicode[0], wide);
-    const int size = WideCharToMultiByte(to, 0, unicode.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string converted(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(to, 0, unicode.data(), wide, &converted[0], size, nullptr, nullptr);
-    return converted;
-}
-
 }  // namespace
 
 bool RunUnix(const std::string& command, std::string* output)
 {
     return RunUnixCommand(command, kCommandTimeoutMs, output).empty();
-}
-
-std::string Utf8(const std::string& cp932)
-{
-    return Convert(cp932, 932, CP_UTF8);
-}
-
-std::string Cp932(const std::string& utf8)
-{
-    return Convert(utf8, CP_UTF8, 932);
 }
 
 PrintQueue::PrintQueue()

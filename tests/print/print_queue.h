@@ -56,7 +56,3 @@ private:
     std::string output_;
     std::string folder_;
 };
-
-// Code page 932 and UTF-8 texts, each in the other.
-std::string Utf8(const std::string& cp932);
-std::string Cp932(const std::string& utf8);

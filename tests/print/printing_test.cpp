@@ -1,6 +1,7 @@
 #include "printing_test.h"
 
 #include "application.h"
+#include "code_page.h"
 #include "document.h"
 #include "fixture_process.h"
 #include "host_path.h"
@@ -32,9 +33,7 @@ CQuillscapeView* PrintingTest::NewDocument(const std::string& cp932, const char*
 CQuillscapeView* PrintingTest::ConvertFixture(const wchar_t* name)
 {
     FixtureProcess fixture(HostPath(QS_QSFIXTURE), name);
-    std::string line;
-    DropTarget = fixture.WaitUntilReady(&line);
-    EXPECT_TRUE(IsWindow(DropTarget)) << "no fixture window: " << line;
+    DropTarget = fixture.ReadyWindow();
     static_cast<CMainFrame*>(app_.MainFrame())->ConvertWindow();
     TestApp::Pump();
     return ActiveView();
@@ -70,7 +69,7 @@ PrinterGeometry PrintingTest::Geometry()
 {
     app_.Command(kCommandPrintDirect);
     if (!app_.messages.empty())
-        return ::testing::AssertionFailure() << "the program said: " << Utf8(app_.messages.back());
+        return ::testing::AssertionFailure() << "the program said: " << ShiftJisToUtf8(app_.messages.back());
     return NextJob(pages);
 }
 
@@ -93,7 +92,7 @@ std::vector<std::string> PrintedForm(const std::vector<std::string>& cp932Lines)
     std::vector<std::string> lines;
     for (std::string line : cp932Lines) {
         line.erase(line.find_last_not_of(' ') + 1);
-        lines.push_back(Utf8(line));
+        lines.push_back(ShiftJisToUtf8(line));
     }
     while (!lines.empty() && lines.back().empty())
         lines.pop_back();
@@ -130,7 +129,7 @@ std::vector<std::string> GridLines(const PrintedPage& page, const PrinterGeometr
             static_cast<size_t>(std::max(std::lround((word.xMin - left) / (cell.width * pointsWide)), 0L));
         if (grid.size() <= line)
             grid.resize(line + 1);
-        const std::string bytes = Cp932(word.text);
+        const std::string bytes = Utf8ToShiftJis(word.text);
         if (grid[line].size() < column + bytes.size())
             grid[line].resize(column + bytes.size(), ' ');
         grid[line].replace(column, bytes.size(), bytes);

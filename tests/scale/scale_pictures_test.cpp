@@ -2,6 +2,7 @@
 // them, so that they grow with the display scale: converted at the screen's
 // DPI they must give the picture of 96 DPI. tests/scale/run_scales runs this
 // program in prefixes of 96, 120, 144 and 192 DPI.
+#include "code_page.h"
 #include "display_scale.h"
 #include "fixture_ids.h"
 #include "golden_picture.h"
@@ -133,13 +134,13 @@ TEST_F(ScalePicturesTest, TemplateDialogsGiveThePictureOf96Dpi)
             const std::string name = dpi == kLayoutDpi ? dialog.name : dialog.name + ("-" + std::to_string(dpi));
             EXPECT_TRUE(MatchesGolden(name, result.text));
             std::cout << dialog.name << " at " << dpi << " DPI: "
-                      << LinesDiffering(PictureLines(PictureUtf8(result.text)), PictureAt96(dialog.name)) << " of "
+                      << LinesDiffering(PictureLines(ShiftJisToUtf8(result.text)), PictureAt96(dialog.name)) << " of "
                       << PictureLines(result.text).size() << " lines differ from 96 DPI\n";
             if (redrawnBecause)
                 std::cout << "  " << redrawnBecause << "\n";
             continue;
         }
-        const std::string utf8 = PictureUtf8(result.text);
+        const std::string utf8 = ShiftJisToUtf8(result.text);
         const std::vector<std::string> actual = PictureLines(utf8);
         EXPECT_EQ(actual, ExpectedAt(dialog.name, dpi)) << "at " << dpi << " DPI";
         if (actual != ExpectedAt(dialog.name, dpi))

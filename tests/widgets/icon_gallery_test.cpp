@@ -2,7 +2,10 @@
 // leave, clicks and a double click in check mode, the drop-down menu, the
 // tooltips, the cursor and the link, each looked at from outside.
 
-#include "fixture_test_support.h"
+#include "fixture_window_test.h"
+#include "host_path.h"
+#include "program_windows.h"
+#include "wait_until.h"
 #include "widget_test_ids.h"
 #include "x_input.h"
 
@@ -13,23 +16,9 @@
 
 namespace {
 
-constexpr DWORD kInputTimeoutMs = 15000;
-constexpr DWORD kPollMs = 20;
 const POINT kOutside{900, 900};
 const COLORREF kInGrey = RGB(76, 76, 76);          // 0.299 x 255
 const COLORREF kPictureDarker = RGB(0, 120, 0);  // 75 % of 160
-
-template <class Condition>
-bool WaitFor(Condition condition)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > kInputTimeoutMs)
-            return false;
-        Sleep(kPollMs);
-    }
-    return true;
-}
 
 COLORREF ScreenPixel(POINT point)
 {
@@ -49,22 +38,10 @@ std::string Hex(COLORREF colour)
 // The screen shows `colour` at `point` within the bound.
 ::testing::AssertionResult Shows(POINT point, COLORREF colour)
 {
-    if (WaitFor([&] { return ScreenPixel(point) == colour; }))
+    if (WaitUntil([&] { return ScreenPixel(point) == colour; }))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "(" << point.x << "," << point.y << ") is " << Hex(ScreenPixel(point))
                                          << ", not " << Hex(colour);
-}
-
-// A visible tooltip of the process, or null.
-HWND ShownTip(DWORD process)
-{
-    for (HWND tip = nullptr; (tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr));) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(tip, &owner);
-        if (owner == process && IsWindowVisible(tip))
-            return tip;
-    }
-    return nullptr;
 }
 
 HWND ShownMenu()
@@ -77,26 +54,24 @@ class IconGalleryTest : public FixtureWindowTest {
 protected:
     void SetUp() override { ASSERT_TRUE(Open(ProgramBesideThisOne(L"icon_gallery.exe"), L"buttons")); }
 
-    POINT Centre(int id) const
-    {
-        RECT rect;
-        GetWindowRect(Control(id), &rect);
-        return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    }
+    POINT Centre(int id) const { return CentreOf(Control(id)); }
     POINT Corner(int id) const
     {
         RECT rect;
         GetWindowRect(Control(id), &rect);
         return {rect.left, rect.top};
     }
-    static void Input(const std::string& arguments) { ASSERT_TRUE(SendXInput(arguments)) << arguments; }
-    static void MoveTo(POINT point, const std::string& then = "")
+    void Input(const std::string& commands) { ASSERT_TRUE(input_.Run(commands)) << commands; }
+    void MoveTo(POINT point, const std::string& then = "")
     {
-        Input("mousemove --sync " + std::to_string(point.x) + " " + std::to_string(point.y) + " " + then);
+        Input("mousemove --sync " + XCoordinates(point) + " " + then);
     }
     LRESULT Ask(UINT query, WPARAM id) const { return SendMessageA(window_, query, id, 0); }
     bool Hovered(int id) const { return Ask(kGalleryIsHovered, id) != 0; }
     LRESULT Clicks(int id) const { return Ask(kGalleryCommandCount, id); }
+
+    // Last, so that it lets go of the mouse before the gallery closes.
+    XInput input_;
 };
 
 // At rest, then hovered: the tooltips and the cursor come with the hover.
@@ -111,34 +86,37 @@ TEST_F(IconGalleryTest, HoverSwapsIconsRaisesTheFlatFrameAndShowsTipsAndCursorUn
     EXPECT_TRUE(Shows({Centre(IDC_GALLERY_LINK).x, Corner(IDC_GALLERY_LINK).y + 13}, face));
 
     MoveTo(Centre(IDC_GALLERY_FLAT));
-    ASSERT_TRUE(WaitFor([&] { return Hovered(IDC_GALLERY_FLAT); }));
+    ASSERT_TRUE(WaitUntil([&] { return Hovered(IDC_GALLERY_FLAT); }));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_FLAT), kTestInColour));
     EXPECT_TRUE(Shows(Corner(IDC_GALLERY_FLAT), GetSysColor(COLOR_BTNHIGHLIGHT)));
-    ASSERT_TRUE(WaitFor([&] { return ShownTip(process); }));
-    const HWND plainTip = ShownTip(process);
+    ASSERT_TRUE(WaitUntil([&] { return VisibleTopLevel(process, TOOLTIPS_CLASSA); }));
+    const HWND plainTip = VisibleTopLevel(process, TOOLTIPS_CLASSA);
     EXPECT_FALSE(GetWindowLongA(plainTip, GWL_STYLE) & TTS_BALLOON);
     EXPECT_EQ(SendMessageA(plainTip, TTM_GETMAXTIPWIDTH, 0, 0), 400);
 
     // Without its frame, on its parent's pixels, only the icon changes.
     MoveTo(Centre(IDC_GALLERY_FRAMELESS));
-    ASSERT_TRUE(WaitFor([&] { return Hovered(IDC_GALLERY_FRAMELESS) && !Hovered(IDC_GALLERY_FLAT); }));
+    ASSERT_TRUE(WaitUntil([&] { return Hovered(IDC_GALLERY_FRAMELESS) && !Hovered(IDC_GALLERY_FLAT); }));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_FRAMELESS), kTestInColour));
     EXPECT_TRUE(Shows(Corner(IDC_GALLERY_FRAMELESS), kGalleryBackground));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_FLAT), kTestOutColour));
     EXPECT_TRUE(Shows(Corner(IDC_GALLERY_FLAT), face));
 
     MoveTo(Centre(IDC_GALLERY_CURSOR));
-    ASSERT_TRUE(WaitFor([&] { return ShownTip(process) && ShownTip(process) != plainTip; }));
-    EXPECT_TRUE(GetWindowLongA(ShownTip(process), GWL_STYLE) & TTS_BALLOON);
+    ASSERT_TRUE(WaitUntil([&] {
+        HWND tip = VisibleTopLevel(process, TOOLTIPS_CLASSA);
+        return tip && tip != plainTip;
+    }));
+    EXPECT_TRUE(GetWindowLongA(VisibleTopLevel(process, TOOLTIPS_CLASSA), GWL_STYLE) & TTS_BALLOON);
     const auto cursor = reinterpret_cast<HCURSOR>(Ask(kGalleryCursor, IDC_GALLERY_CURSOR));
-    EXPECT_TRUE(cursor && WaitFor([&] {
+    EXPECT_TRUE(cursor && WaitUntil([&] {
         CURSORINFO info{};
         info.cbSize = sizeof info;
         return GetCursorInfo(&info) && info.hCursor == cursor;
     }));
 
     MoveTo(kOutside);
-    ASSERT_TRUE(WaitFor([&] { return !Hovered(IDC_GALLERY_CURSOR); }));
+    ASSERT_TRUE(WaitUntil([&] { return !Hovered(IDC_GALLERY_CURSOR); }));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_CURSOR), kTestOutColour));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_FRAMELESS), kTestOutColour));
 }
@@ -148,36 +126,36 @@ TEST_F(IconGalleryTest, HoverSwapsIconsRaisesTheFlatFrameAndShowsTipsAndCursorUn
 TEST_F(IconGalleryTest, ClicksToggleInCheckModeAndADoubleClickCountsAsTwoClicks)
 {
     MoveTo(Centre(IDC_GALLERY_CHECK));
-    ASSERT_TRUE(WaitFor([&] { return Hovered(IDC_GALLERY_CHECK); }));
+    ASSERT_TRUE(WaitUntil([&] { return Hovered(IDC_GALLERY_CHECK); }));
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_CHECK), kTestOutColour));
 
     Input("click 1");
-    ASSERT_TRUE(WaitFor([&] { return Clicks(IDC_GALLERY_CHECK) == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return Clicks(IDC_GALLERY_CHECK) == 1; }));
     EXPECT_EQ(Send(IDC_GALLERY_CHECK, BM_GETCHECK), BST_CHECKED);
     EXPECT_TRUE(Shows(Centre(IDC_GALLERY_CHECK), kTestInColour));
 
     Input("click --repeat 2 --delay 80 1");
-    ASSERT_TRUE(WaitFor([&] { return Clicks(IDC_GALLERY_CHECK) == 3; })) << Clicks(IDC_GALLERY_CHECK);
+    ASSERT_TRUE(WaitUntil([&] { return Clicks(IDC_GALLERY_CHECK) == 3; })) << Clicks(IDC_GALLERY_CHECK);
     EXPECT_EQ(Send(IDC_GALLERY_CHECK, BM_GETCHECK), BST_CHECKED);
 }
 
 TEST_F(IconGalleryTest, DropMenuPostsTheChosenCommandAfterItsNotification)
 {
     MoveTo(Centre(IDC_GALLERY_MENU), "click 1");
-    ASSERT_TRUE(WaitFor([] { return ShownMenu(); }));
+    ASSERT_TRUE(WaitUntil([] { return ShownMenu(); }));
     EXPECT_EQ(Ask(kGalleryNotifications, 0), 1);
     Input("key Down Down Return");
-    ASSERT_TRUE(WaitFor([&] { return Clicks(IDM_TEST_SECOND) == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return Clicks(IDM_TEST_SECOND) == 1; }));
 
     // Closed without a choice: no command at all.
     Input("click 1");
-    ASSERT_TRUE(WaitFor([] { return ShownMenu(); }));
+    ASSERT_TRUE(WaitUntil([] { return ShownMenu(); }));
     Input("key Escape");
-    ASSERT_TRUE(WaitFor([] { return !ShownMenu(); }));
+    ASSERT_TRUE(WaitUntil([] { return !ShownMenu(); }));
     Input("click 1");
-    ASSERT_TRUE(WaitFor([] { return ShownMenu(); }));
+    ASSERT_TRUE(WaitUntil([] { return ShownMenu(); }));
     Input("key Down Return");
-    ASSERT_TRUE(WaitFor([&] { return Clicks(IDM_TEST_FIRST) == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return Clicks(IDM_TEST_FIRST) == 1; }));
     EXPECT_EQ(Clicks(0), 0);
     EXPECT_EQ(Clicks(IDM_TEST_SECOND), 1);
     EXPECT_EQ(Ask(kGalleryNotifications, 0), 3);
@@ -186,11 +164,11 @@ TEST_F(IconGalleryTest, DropMenuPostsTheChosenCommandAfterItsNotification)
 TEST_F(IconGalleryTest, LinkOpensItsTargetMaximised)
 {
     MoveTo(Centre(IDC_GALLERY_LINK), "click 1");
-    ASSERT_TRUE(WaitFor([] { return FindWindowA(nullptr, kGalleryLinkedTitle); }));
+    ASSERT_TRUE(WaitUntil([] { return FindWindowA(nullptr, kGalleryLinkedTitle); }));
     const HWND opened = FindWindowA(nullptr, kGalleryLinkedTitle);
-    EXPECT_TRUE(WaitFor([&] { return IsZoomed(opened); }));
+    EXPECT_TRUE(WaitUntil([&] { return IsZoomed(opened); }));
     PostMessageA(opened, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(opened); }));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(opened); }));
 }
 
 }  // namespace

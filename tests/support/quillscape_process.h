@@ -5,6 +5,7 @@
 #pragma once
 
 #include "child_process.h"
+#include "shown_text.h"
 
 #include <windows.h>
 
@@ -54,9 +55,3 @@ private:
 
 // The edit control of an output document's child frame.
 HWND ViewOf(HWND childFrame);
-
-// Window texts in the program's code page.
-std::string WindowText(HWND window);
-std::string ViewText(HWND view);
-// The text of a message box, without its caption.
-std::string MessageBoxText(HWND box);

@@ -1,6 +1,7 @@
 #include "quillscape_process.h"
 
 #include "host_path.h"
+#include "program_windows.h"
 #include "wait_until.h"
 
 #include <gtest/gtest.h>
@@ -13,51 +14,6 @@ constexpr int kFinderBarId = 59397;
 constexpr int kFinderImageId = 1002;
 constexpr int kViewId = 0xE900;
 constexpr UINT kAnswerTimeoutMs = 2000;
-
-std::string ClassName(HWND window)
-{
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-DWORD ProcessOf(HWND window)
-{
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    return id;
-}
-
-struct TopLevelSearch {
-    DWORD process;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<TopLevelSearch*>(lParam);
-    if (ProcessOf(window) != search->process || !IsWindowVisible(window) || ClassName(window) != search->className)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-HWND VisibleTopLevel(DWORD process, const char* className)
-{
-    TopLevelSearch search{process, className, nullptr};
-    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-BOOL CALLBACK CollectLongestStatic(HWND window, LPARAM lParam)
-{
-    auto* longest = reinterpret_cast<std::string*>(lParam);
-    const std::string text = WindowText(window);
-    if (ClassName(window) == "Static" && text.size() > longest->size())
-        *longest = text;
-    return TRUE;
-}
 
 }  // namespace
 
@@ -117,8 +73,7 @@ HWND QuillscapeProcess::MessageBox() const
 
 bool QuillscapeProcess::Answers() const
 {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(frame_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result) != 0;
+    return WindowAnswers(frame_, kAnswerTimeoutMs);
 }
 
 bool QuillscapeProcess::Close()
@@ -133,26 +88,4 @@ bool QuillscapeProcess::Close()
 HWND ViewOf(HWND childFrame)
 {
     return GetDlgItem(childFrame, kViewId);
-}
-
-std::string WindowText(HWND window)
-{
-    std::string text(GetWindowTextLengthA(window) + 1, '\0');
-    text.resize(GetWindowTextA(window, &text[0], static_cast<int>(text.size())));
-    return text;
-}
-
-std::string ViewText(HWND view)
-{
-    const LRESULT length = SendMessageA(view, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(SendMessageA(view, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
-    return text;
-}
-
-std::string MessageBoxText(HWND box)
-{
-    std::string longest;
-    EnumChildWindows(box, CollectLongestStatic, reinterpret_cast<LPARAM>(&longest));
-    return longest;
 }

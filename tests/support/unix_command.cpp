@@ -1,25 +1,13 @@
 #include "unix_command.h"
 
+#include "file_contents.h"
 #include "host_path.h"
-
-#include <fstream>
-#include <iterator>
+#include "wait_until.h"
+#include "wide_text.h"
 
 namespace {
 
-constexpr DWORD kPollMs = 10;
 const char kScratchFolder[] = "/tmp";
-
-std::string FileText(const std::wstring& path)
-{
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-std::wstring Widen(const std::string& text)
-{
-    return std::wstring(text.begin(), text.end());
-}
 
 bool StartShell(const std::string& script)
 {
@@ -52,14 +40,10 @@ std::string RunUnixCommand(const std::string& command, DWORD timeoutMs, std::str
 
     const std::wstring files = HostPath(kScratchFolder) + L"\\" + Widen(name);
     const std::wstring done = files + L".done";
-    const DWORD start = GetTickCount();
-    while (GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        if (GetTickCount() - start >= timeoutMs)
-            return command + ": not ended within " + std::to_string(timeoutMs) + " ms";
-        Sleep(kPollMs);
-    }
-    const std::string status = FileText(done);
-    const std::string said = FileText(files + L".out");
+    if (!WaitUntil([&] { return GetFileAttributesW(done.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs))
+        return command + ": not ended within " + std::to_string(timeoutMs) + " ms";
+    const std::string status = FileBytes(done).value_or("");
+    const std::string said = FileBytes(files + L".out").value_or("");
     DeleteFileW(done.c_str());
     DeleteFileW((files + L".out").c_str());
     if (output)

@@ -8,3 +8,6 @@
 // paths are Unix paths, which Wine names through the drive that maps the
 // Unix root; on Windows a path is used as it stands.
 std::wstring HostPath(const char* path);
+
+// The path of `program` (a file name) in the folder of the running test.
+std::wstring ProgramBesideThisOne(const wchar_t* program);

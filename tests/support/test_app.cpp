@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <shlwapi.h>
-
 TestApp::TestApp()
 {
     ForgetProfile();
@@ -45,11 +43,6 @@ void TestApp::Command(UINT id) const
 {
     SendMessageA(MainFrame()->Handle(), WM_COMMAND, id, 0);
     Pump();
-}
-
-void ForgetProfile()
-{
-    SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quon");
 }
 
 std::string ScratchPath(const std::string& name)

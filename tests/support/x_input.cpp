@@ -6,15 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-std::string Coordinates(POINT point)
-{
-    return std::to_string(point.x) + " " + std::to_string(point.y);
-}
-
-}  // namespace
-
 XInput::~XInput()
 {
     std::string letGo;
@@ -36,7 +27,7 @@ bool XInput::Run(const std::string& commands)
 
 bool XInput::MoveTo(POINT point)
 {
-    return Run("mousemove " + Coordinates(point));
+    return Run("mousemove " + XCoordinates(point));
 }
 
 bool XInput::Glide(POINT from, POINT to, int steps)
@@ -44,7 +35,7 @@ bool XInput::Glide(POINT from, POINT to, int steps)
     std::string commands;
     for (int i = 1; i <= steps; ++i) {
         const POINT step{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
-        commands += (i > 1 ? " mousemove " : "mousemove ") + Coordinates(step);
+        commands += (i > 1 ? " mousemove " : "mousemove ") + XCoordinates(step);
     }
     return Run(commands);
 }
@@ -79,4 +70,21 @@ bool XInput::KeyUp(const std::string& key)
 bool XInput::Tap(const std::string& key)
 {
     return Run("key " + key);
+}
+
+std::string XCoordinates(POINT point)
+{
+    return std::to_string(point.x) + " " + std::to_string(point.y);
+}
+
+POINT CentreOf(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+POINT Moved(POINT point, LONG dx, LONG dy)
+{
+    return {point.x + dx, point.y + dy};
 }

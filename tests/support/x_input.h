@@ -40,3 +40,9 @@ private:
     bool buttonDown_ = false;
     std::vector<std::string> keysDown_;
 };
+
+// A screen point as xdotool takes it: "X Y".
+std::string XCoordinates(POINT point);
+
+POINT CentreOf(HWND window);
+POINT Moved(POINT point, LONG dx, LONG dy);

@@ -1,20 +1,13 @@
 #include "host_path.h"
 
+#include "wide_text.h"
+
 #include <windows.h>
 
 namespace {
 
 // Exported by Wine's kernel32 alone; the result lives on the process heap.
 using DosFileName = WCHAR*(CDECL*)(const char* unixPath);
-
-std::wstring Widen(const char* text)
-{
-    const int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size > 0 ? size : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], size);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
 
 }  // namespace
 
@@ -30,4 +23,12 @@ std::wstring HostPath(const char* path)
     std::wstring result = dosPath;
     HeapFree(GetProcessHeap(), 0, dosPath);
     return result;
+}
+
+std::wstring ProgramBesideThisOne(const wchar_t* program)
+{
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring self = path;
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + program;
 }

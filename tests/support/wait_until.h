@@ -1,4 +1,5 @@
-// Waiting for a state of another process's windows: polled, with a bound.
+// Waiting for a state that another process, the system or the display
+// reaches in its own time: polled with a short sleep, and bounded.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,8 @@
 constexpr DWORD kStateTimeoutMs = 60000;
 
 // Polls `holds` until it is true or `timeoutMs` has passed; its last answer.
+// Sleep, not std::this_thread: under Wine, MinGW's thread library closed
+// the test's standard output while it slept.
 template <class Condition>
 bool WaitUntil(Condition holds, DWORD timeoutMs = kStateTimeoutMs)
 {

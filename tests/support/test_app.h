@@ -2,6 +2,7 @@
 // answered by the test instead of waiting for a user.
 #pragma once
 
+#include "program_profile.h"
 #include "quillscape_app.h"
 
 #include <windows.h>
@@ -24,9 +25,6 @@ public:
     mutable std::vector<std::string> messages;
     int answer = IDOK;
 };
-
-// The profile key of the program, removed for a clean start.
-void ForgetProfile();
 
 // A file in a fresh folder of the test's own.
 std::string ScratchPath(const std::string& name);

@@ -1,0 +1,45 @@
+#include "shown_text.h"
+
+#include "program_windows.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr UINT kPaneTimeoutMs = 20000;
+
+BOOL CALLBACK CollectLongestStatic(HWND window, LPARAM lParam)
+{
+    auto* longest = reinterpret_cast<std::string*>(lParam);
+    const std::string text = WindowText(window);
+    if (HasClass(window, "Static") && text.size() > longest->size())
+        *longest = text;
+    return TRUE;
+}
+
+}  // namespace
+
+std::string ViewText(HWND view)
+{
+    const LRESULT length = SendMessageA(view, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(SendMessageA(view, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
+    return text;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    std::string longest;
+    EnumChildWindows(box, CollectLongestStatic, reinterpret_cast<LPARAM>(&longest));
+    return longest;
+}
+
+std::string MessagePaneText(HWND frame)
+{
+    HWND bar = FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr);
+    char text[256] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        kPaneTimeoutMs, &copied);
+    return text;
+}
