@@ -3,9 +3,9 @@
 #include "help.h"
 #include "resource.h"
 
-#include <cstdio>
+#include <string>
 
-const char kProductPageAddress[] = "http://quon.example";
+const wchar_t kProductPageAddress[] = L"http://quon.example";
 
 namespace {
 
@@ -18,11 +18,10 @@ constexpr COLORREF kLinkColour = RGB(0, 102, 204);
 
 }  // namespace
 
-std::string VersionLine()
+std::wstring VersionLine()
 {
-    char line[64];
-    std::snprintf(line, sizeof line, "Quillscape Version %d.%d.%d", kVersionMajor, kVersionMinor, kVersionPatch);
-    return line;
+    return L"Quillscape Version " + std::to_wstring(kVersionMajor) + L"." + std::to_wstring(kVersionMinor) + L"." +
+           std::to_wstring(kVersionPatch);
 }
 
 CAboutDlg::CAboutDlg(HWND parent) : ModalDialog(IDD_ABOUTBOX, parent) {}
@@ -35,13 +34,13 @@ void CAboutDlg::DoDataExchange(DataExchange& exchange)
 bool CAboutDlg::OnInitDialog()
 {
     ModalDialog::OnInitDialog();
-    SetDlgItemTextA(Handle(), IDC_VERSION_LINE, VersionLine().c_str());
-    SetDlgItemTextA(Handle(), IDC_PRODUCT_LINK, kProductPageAddress);
+    SetDlgItemTextW(Handle(), IDC_VERSION_LINE, VersionLine().c_str());
+    SetDlgItemTextW(Handle(), IDC_PRODUCT_LINK, kProductPageAddress);
     m_link.SetTarget(kProductPageAddress)
         .SetLinkMode(true)
         .SetTextColor(kLinkColour)
         .SetUnderline(true)
-        .SetLinkCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_CURSOR)));
+        .SetLinkCursor(LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_CURSOR)));
     return true;
 }
 

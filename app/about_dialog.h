@@ -4,9 +4,9 @@
 #include "dialog.h"
 #include "hyperlink.h"
 
-extern const char kProductPageAddress[];
+extern const wchar_t kProductPageAddress[];
 // "Quillscape Version 2.0.2"
-std::string VersionLine();
+std::wstring VersionLine();
 
 class CAboutDlg : public ModalDialog {
 public:

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "capture_state.h"
 #include "mdi_frame.h"
+#include "text_pages.h"
 
 #include <algorithm>
 
@@ -29,12 +30,15 @@ SIZE ChildFrameSize(int32_t cols, int32_t rows, const RECT& mainClient)
     return {width, height};
 }
 
-void CChildFrame::FitText(const std::string& text)
+void CChildFrame::FitText(const std::wstring& text)
 {
     int32_t cols = 0, rows = 0;
     for (size_t start = 0; start < text.size(); ++rows) {
-        const size_t end = std::min(text.find("\r\n", start), text.size());
-        cols = std::max(cols, static_cast<int32_t>(end - start));
+        const size_t end = std::min(text.find(L"\r\n", start), text.size());
+        int32_t cells = 0;
+        for (size_t at = start; at < end; ++at)
+            cells += CellsOf(text[at]);
+        cols = std::max(cols, cells);
         start = end + 2;
     }
     RECT client{};

@@ -16,7 +16,7 @@ class CChildFrame : public MdiChildWindow {
 public:
     // Sizes the frame for `text` as for a conversion's picture: a cell for
     // each byte of its longest line, a row for each line.
-    void FitText(const std::string& text);
+    void FitText(const std::wstring& text);
 
 protected:
     void PreCreateWindow(SIZE* size) override;

@@ -1,6 +1,7 @@
 // The end of a finder gesture: the marked window becomes a new output
 // document.
 #include "application.h"
+#include "code_page_932.h"
 #include "conversion.h"
 #include "document.h"
 #include "edit_view.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-const char kErrorCaption[] = "エラーメッセージ";
+const wchar_t kErrorCaption[] = L"エラーメッセージ";
 
 // The conversion's messages, as message boxes of the main frame.
 class MessageBoxReporter : public CaptureReporter {
@@ -19,12 +20,12 @@ public:
     void NoTarget() override
     {
         SetForegroundWindow(frame_);
-        const std::string text = std::string(kNoTargetMessage) + "\n";
-        MessageBoxA(frame_, text.c_str(), kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+        const std::wstring text = FromCodePage932(kNoTargetMessage) + L"\n";
+        MessageBoxW(frame_, text.c_str(), kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
     }
     void ItemLimitReached() override
     {
-        Application::Current()->ShowMessage(kItemLimitMessage, MB_OK | MB_ICONEXCLAMATION);
+        Application::Current()->ShowMessage(FromCodePage932(kItemLimitMessage), MB_OK | MB_ICONEXCLAMATION);
     }
 
 private:
@@ -53,6 +54,11 @@ private:
 
 }  // namespace
 
+std::wstring PictureText(const ConversionResult& result)
+{
+    return FromCodePage932(result.text);
+}
+
 void CMainFrame::ConvertWindow()
 {
     HWND dropped = DropTarget;
@@ -68,23 +74,24 @@ void CMainFrame::ConvertWindow()
         return;
     // What could not be read is said in the message pane, without a box.
     if (const char* gaps = GapsMessage(result.gaps))
-        SetMessageText(gaps);
+        SetMessageText(FromCodePage932(gaps));
 }
 
 bool CMainFrame::ShowConversion(const ConversionResult& result)
 {
-    SendMessageA(Handle(), WM_COMMAND, kCommandNew, 0);
+    SendMessageW(Handle(), WM_COMMAND, kCommandNew, 0);
     MdiChildWindow* child = ActiveChild();
     auto* view = child ? dynamic_cast<EditView*>(child->GetView()) : nullptr;
     Document* document = view ? view->GetDocument() : nullptr;
     if (!document)
         return false;  // the new document could not be made; the framework has said why
     HWND edit = view->Edit();
-    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(-1), -1);
-    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
-    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(result.text.c_str()));
-    SendMessageA(edit, EM_LINESCROLL, static_cast<WPARAM>(-999), -999);
+    const std::wstring picture = PictureText(result);
+    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(picture.c_str()));
+    SendMessageW(edit, EM_LINESCROLL, static_cast<WPARAM>(-999), -999);
     document->SetModifiedFlag(false);
-    document->SetTitle(result.title);
+    document->SetTitle(FromCodePage932(result.title));
     return true;
 }

@@ -25,7 +25,7 @@ constexpr BarButton kBarButtons[] = {
     {kCommandPaste, IDI_PASTE_IN, IDI_PASTE_OUT},
 };
 
-const char kFinderTip[] = "変換したいコントロールへドロップしてください！";
+const wchar_t kFinderTip[] = L"変換したいコントロールへドロップしてください！";
 
 }  // namespace
 
@@ -35,7 +35,7 @@ bool CFinderBar::CreateFinderBar(HWND frame)
 {
     if (!CreateBar(frame, IDD_FINDER_BAR, kFinderBarId))
         return false;
-    PostMessageA(Handle(), kInitFinderBar, 0, 0);
+    PostMessageW(Handle(), kInitFinderBar, 0, 0);
     return true;
 }
 
@@ -62,24 +62,24 @@ void CFinderBar::RefreshBackdrops()
 
 void CFinderBar::AddFinderTip()
 {
-    m_tipFinder = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                  Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    m_tipFinder = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                  Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!m_tipFinder)
         return;
-    SendMessageA(m_tipFinder, TTM_ACTIVATE, TRUE, 0);
-    TOOLINFOA tool{};
+    SendMessageW(m_tipFinder, TTM_ACTIVATE, TRUE, 0);
+    TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(Handle(), IDC_FINDER_IMAGE));
-    tool.lpszText = const_cast<char*>(kFinderTip);
-    SendMessageA(m_tipFinder, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = const_cast<wchar_t*>(kFinderTip);
+    SendMessageW(m_tipFinder, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool CFinderBar::PreTranslateMessage(MSG* message)
 {
     if (m_tipFinder && IsWindow(m_tipFinder))
-        SendMessageA(m_tipFinder, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(message));
+        SendMessageW(m_tipFinder, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(message));
     return DialogBar::PreTranslateMessage(message);
 }
 
@@ -102,7 +102,7 @@ LRESULT CFinderBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         const LRESULT result = DialogBar::WndProc(message, wParam, lParam);
         // Child windows hear of new colours only from their parent.
         for (CIconButton& button : m_buttons)
-            SendMessageA(button.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+            SendMessageW(button.Handle(), WM_SYSCOLORCHANGE, 0, 0);
         RefreshBackdrops();
         return result;
     }

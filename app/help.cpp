@@ -4,27 +4,27 @@
 
 #include <utility>
 
-const char kHelpFileName[] = "Quillscape.chm";
-const char kOptionsHelpTopic[] = "::/オプション画面.htm";
+const wchar_t kHelpFileName[] = L"Quillscape.chm";
+const wchar_t kOptionsHelpTopic[] = L"::/オプション画面.htm";
 
 namespace {
 
-const char kHtmlHelpClassKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
-const char kHtmlHelpLibraryName[] = "hhctrl.ocx";
+const wchar_t kHtmlHelpClassKey[] = L"CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+const wchar_t kHtmlHelpLibraryName[] = L"hhctrl.ocx";
 
 }  // namespace
 
-HtmlHelpLibrary::HtmlHelpLibrary(std::string classKey, std::string fallbackName)
+HtmlHelpLibrary::HtmlHelpLibrary(std::wstring classKey, std::wstring fallbackName)
     : classKey_(std::move(classKey)), fallbackName_(std::move(fallbackName))
 {
 }
 
-std::string HtmlHelpLibrary::RegisteredPath() const
+std::wstring HtmlHelpLibrary::RegisteredPath() const
 {
-    char path[MAX_PATH] = "";
+    wchar_t path[MAX_PATH] = L"";
     DWORD size = sizeof path;
     // Also takes a REG_EXPAND_SZ path such as %SystemRoot%\System32\hhctrl.ocx, expanded.
-    if (RegGetValueA(HKEY_CLASSES_ROOT, classKey_.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, path, &size) !=
+    if (RegGetValueW(HKEY_CLASSES_ROOT, classKey_.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, path, &size) !=
         ERROR_SUCCESS)
         return {};
     return path;
@@ -33,15 +33,15 @@ std::string HtmlHelpLibrary::RegisteredPath() const
 void HtmlHelpLibrary::Load()
 {
     tried_ = true;
-    const std::string registered = RegisteredPath();
-    HMODULE library = registered.empty() ? nullptr : LoadLibraryA(registered.c_str());
+    const std::wstring registered = RegisteredPath();
+    HMODULE library = registered.empty() ? nullptr : LoadLibraryW(registered.c_str());
     if (!library)
-        library = LoadLibraryA(fallbackName_.c_str());
+        library = LoadLibraryW(fallbackName_.c_str());
     if (library)
-        entry_ = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")));
+        entry_ = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")));
 }
 
-HWND HtmlHelpLibrary::Call(HWND caller, const char* file, UINT command, DWORD_PTR data)
+HWND HtmlHelpLibrary::Call(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data)
 {
     if (!tried_)
         Load();
@@ -54,16 +54,16 @@ HtmlHelpLibrary& SystemHtmlHelp()
     return library;
 }
 
-std::string HelpFilePath()
+std::wstring HelpFilePath()
 {
-    char program[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string folder(program, length < sizeof program ? length : 0);
-    folder.erase(folder.find_last_of('\\') + 1);
+    wchar_t program[MAX_PATH] = L"";
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring folder(program, length < MAX_PATH ? length : 0);
+    folder.erase(folder.find_last_of(L'\\') + 1);
     return folder + kHelpFileName;
 }
 
-HWND ShowHelp(const char* topic)
+HWND ShowHelp(const wchar_t* topic)
 {
     return SystemHtmlHelp().Call(nullptr, (HelpFilePath() + topic).c_str(), HH_DISPLAY_TOC, 0);
 }

@@ -6,27 +6,27 @@
 
 #include <string>
 
-extern const char kHelpFileName[];       // "Quillscape.chm"
-extern const char kOptionsHelpTopic[];   // "::/オプション画面.htm"
+extern const wchar_t kHelpFileName[];       // "Quillscape.chm"
+extern const wchar_t kOptionsHelpTopic[];   // "::/オプション画面.htm"
 
-// The HtmlHelpA entry of the HTML help control library, loaded on first use
+// The HtmlHelpW entry of the HTML help control library, loaded on first use
 // from the location registered under `classKey` (below HKEY_CLASSES_ROOT),
 // else by `fallbackName`. Without the library or its entry every call does
 // nothing and returns null, and no later call tries to load it again.
 class HtmlHelpLibrary {
 public:
-    HtmlHelpLibrary(std::string classKey, std::string fallbackName);
+    HtmlHelpLibrary(std::wstring classKey, std::wstring fallbackName);
 
-    HWND Call(HWND caller, const char* file, UINT command, DWORD_PTR data);
+    HWND Call(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data);
 
 private:
-    using Entry = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    using Entry = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
     void Load();
-    std::string RegisteredPath() const;
+    std::wstring RegisteredPath() const;
 
-    std::string classKey_;
-    std::string fallbackName_;
+    std::wstring classKey_;
+    std::wstring fallbackName_;
     bool tried_ = false;
     Entry entry_ = nullptr;
 };
@@ -36,11 +36,11 @@ HtmlHelpLibrary& SystemHtmlHelp();
 
 // The help file in the program's folder, so that help does not depend on
 // the current directory.
-std::string HelpFilePath();
+std::wstring HelpFilePath();
 
 // Opens the help viewer with its contents, at `topic` ("::/name.htm") when
 // one is given; the viewer belongs to no window.
-HWND ShowHelp(const char* topic = "");
+HWND ShowHelp(const wchar_t* topic = L"");
 
 // The HTML help system from its initialisation to its shutdown; closing
 // ends every help window first.

@@ -6,10 +6,10 @@
 
 namespace {
 
-LOGFONTA UnderlinedGuiFont()
+LOGFONTW UnderlinedGuiFont()
 {
-    LOGFONTA font{};
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     font.lfUnderline = TRUE;
     return font;
 }
@@ -20,11 +20,11 @@ CHyperLink::CHyperLink()
     : m_textColor(GetSysColor(COLOR_WINDOWTEXT)),
       m_backBrush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE))),
       m_logFont(UnderlinedGuiFont()),
-      m_font(CreateFontIndirectA(&m_logFont))
+      m_font(CreateFontIndirectW(&m_logFont))
 {
 }
 
-CHyperLink& CHyperLink::SetTarget(const std::string& target)
+CHyperLink& CHyperLink::SetTarget(const std::wstring& target)
 {
     m_target = target;
     return *this;
@@ -32,8 +32,8 @@ CHyperLink& CHyperLink::SetTarget(const std::string& target)
 
 CHyperLink& CHyperLink::SetLinkMode(bool on)
 {
-    const LONG style = GetWindowLongA(Handle(), GWL_STYLE);
-    SetWindowLongA(Handle(), GWL_STYLE, on ? style | SS_NOTIFY : style & ~SS_NOTIFY);
+    const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    SetWindowLongW(Handle(), GWL_STYLE, on ? style | SS_NOTIFY : style & ~SS_NOTIFY);
     return *this;
 }
 
@@ -47,7 +47,7 @@ CHyperLink& CHyperLink::SetTextColor(COLORREF colour)
 CHyperLink& CHyperLink::SetUnderline(bool on)
 {
     m_logFont.lfUnderline = on ? TRUE : FALSE;
-    m_font.Reset(CreateFontIndirectA(&m_logFont));
+    m_font.Reset(CreateFontIndirectW(&m_logFont));
     Redraw();
     return *this;
 }
@@ -79,7 +79,7 @@ LRESULT CHyperLink::OnButtonUp(WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (m_pressed == 'Y')
-        ShellExecuteA(nullptr, "open", m_target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"open", m_target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     m_pressed = 'N';
     return Default(WM_LBUTTONUP, wParam, lParam);
 }

@@ -16,7 +16,7 @@ public:
     CHyperLink();
 
     // The setters return the link, so that calls chain.
-    CHyperLink& SetTarget(const std::string& target);
+    CHyperLink& SetTarget(const std::wstring& target);
     // The notify style lets the static control receive mouse clicks.
     CHyperLink& SetLinkMode(bool on);
     CHyperLink& SetTextColor(COLORREF colour);
@@ -32,10 +32,10 @@ private:
     HBRUSH OnCtlColor(HDC dc) const;
     LRESULT OnButtonUp(WPARAM wParam, LPARAM lParam);
 
-    std::string m_target;
+    std::wstring m_target;
     COLORREF m_textColor;
     OwnedBrush m_backBrush;
-    LOGFONTA m_logFont;
+    LOGFONTW m_logFont;
     OwnedFont m_font;
     HCURSOR m_cursor = nullptr;
     char m_pressed = 'N';  // 'Y' from a press on the link to the next release on it

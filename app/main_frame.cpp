@@ -30,9 +30,9 @@ const std::vector<StatusIndicator> kIndicators = {
 HBITMAP LoadBitmapResource(int id, int dpi)
 {
     const auto natural = static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     BITMAP size{};
-    if (!natural || dpi == kLayoutDpi || !GetObjectA(natural, sizeof size, &size))
+    if (!natural || dpi == kLayoutDpi || !GetObjectW(natural, sizeof size, &size))
         return natural;
     return static_cast<HBITMAP>(CopyImage(natural, IMAGE_BITMAP, MulDiv(size.bmWidth, dpi, kLayoutDpi),
                                           MulDiv(size.bmHeight, dpi, kLayoutDpi), LR_COPYDELETEORG));
@@ -186,7 +186,7 @@ void CMainFrame::RestoreFrame() const
 
 void CMainFrame::SetFinderImage(HBITMAP image) const
 {
-    SendDlgItemMessageA(m_wndFinderBar.Handle(), IDC_FINDER_IMAGE, STM_SETIMAGE, IMAGE_BITMAP,
+    SendDlgItemMessageW(m_wndFinderBar.Handle(), IDC_FINDER_IMAGE, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(image));
 }
 
@@ -196,7 +196,7 @@ void CMainFrame::StartFinder()
     EscapePressed();  // forgets a press from before the gesture
     SetTimer(Handle(), kEscapeWatchTimer, kEscapeWatchMs, nullptr);
     SetFinderImage(m_bmpFinderEmpty.Get());
-    SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_FINDER_CURSOR)));
+    SetCursor(LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_FINDER_CURSOR)));
 }
 
 void CMainFrame::TrackFinder(WPARAM keys, LPARAM position)
@@ -268,7 +268,7 @@ void CMainFrame::OnHelpMessage()
 {
     ShowHelp();
     if (GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0)
-        SendMessageA(Application::Current()->MainWindow(), WM_COMMAND, kCommandHelp, 0);
+        SendMessageW(Application::Current()->MainWindow(), WM_COMMAND, kCommandHelp, 0);
 }
 
 bool CMainFrame::QueryCommand(UINT id, CommandState* state)

@@ -26,7 +26,7 @@ bool CQuillscapeApp::InitInstance()
     INITCOMMONCONTROLSEX controls{8, 0xFF};
     InitCommonControlsEx(&controls);
 
-    SetRegistryKey("Quon");
+    SetRegistryKey(L"Quon");
     LoadStdProfileSettings(kRecentFileCount);
     LoadOptionFlags(GetProfile());
 
@@ -44,8 +44,8 @@ bool CQuillscapeApp::InitInstance()
         return false;
     }
     // The command line names no document to open and no shell command.
-    STARTUPINFOA startup{};
-    GetStartupInfoA(&startup);
+    STARTUPINFOW startup{};
+    GetStartupInfoW(&startup);
     ShowWindow(mainFrame_->Handle(), startup.dwFlags & STARTF_USESHOWWINDOW ? startup.wShowWindow : SW_SHOWNORMAL);
     UpdateWindow(mainFrame_->Handle());
     return true;

@@ -14,8 +14,8 @@ namespace {
 // The screen and the printer font differ only in size.
 HFONT CreateViewFont(int height, int width)
 {
-    return CreateFontA(height, width, 0, 0, FW_THIN, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_RASTER_PRECIS,
-                       CLIP_CHARACTER_PRECIS, PROOF_QUALITY, FIXED_PITCH, "ＭＳ ゴシック");
+    return CreateFontW(height, width, 0, 0, FW_THIN, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_RASTER_PRECIS,
+                       CLIP_CHARACTER_PRECIS, PROOF_QUALITY, FIXED_PITCH, L"ＭＳ ゴシック");
 }
 
 }  // namespace
@@ -49,32 +49,22 @@ void CQuillscapeView::OnEndPrinting(HDC dc, PrintInfo& info)
 
 int CQuillscapeView::OnCreate()
 {
-    SendMessageA(Edit(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
+    SendMessageW(Edit(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
     return 0;
 }
 
 bool CQuillscapeView::DragSelection(LPARAM position)
 {
     DWORD start = 0, end = 0;
-    SendMessageA(Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     if (start == end)
         return false;
     const DWORD under = CharacterAt(position);
     if (under < start || under > end)
         return false;
 
-    const std::string text = TextBetween(start, end);
-    // Twice the length, zeroed: the text is followed by at least as many NULs.
-    OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 2 * text.size()));
-    if (block) {
-        {
-            GlobalLockGuard<char> locked(block.Get());
-            if (locked)
-                std::memcpy(locked.Get(), text.data(), text.size());
-        }
-        DragText(block.Get(), DROPEFFECT_COPY | DROPEFFECT_MOVE);
-    }
-    SendMessageA(Edit(), WM_LBUTTONUP, 0, position);
+    DragText(TextBetween(start, end), DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    SendMessageW(Edit(), WM_LBUTTONUP, 0, position);
     return true;
 }
 

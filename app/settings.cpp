@@ -2,29 +2,29 @@
 
 #include "capture_state.h"
 
-const char kSettingsSection[] = "Settei";
+const wchar_t kSettingsSection[] = L"Settei";
 
 namespace {
 
 // The frame's normal place, and whether it starts maximised.
-const char kLeftKey[] = "Left";
-const char kRightKey[] = "Right";
-const char kTopKey[] = "top";
-const char kBottomKey[] = "Bottom";
-const char kZoomKey[] = "Zoom";
+const wchar_t kLeftKey[] = L"Left";
+const wchar_t kRightKey[] = L"Right";
+const wchar_t kTopKey[] = L"top";
+const wchar_t kBottomKey[] = L"Bottom";
+const wchar_t kZoomKey[] = L"Zoom";
 
 struct OptionEntry {
-    const char* key;
+    const wchar_t* key;
     int32_t* flag;
     int32_t fallback;
 };
 
 // In the order they are read and written.
 const OptionEntry kOptions[] = {
-    {"DelSpcLinFlg", &DelSpcLinFlg, 1},
-    {"DelSpcColFlg", &DelSpcColFlg, 1},
-    {"CutUnderLine", &CutUnderLine, 1},
-    {"NoMuitiLine", &NoMuitiLine, 0},
+    {L"DelSpcLinFlg", &DelSpcLinFlg, 1},
+    {L"DelSpcColFlg", &DelSpcColFlg, 1},
+    {L"CutUnderLine", &CutUnderLine, 1},
+    {L"NoMuitiLine", &NoMuitiLine, 0},
 };
 
 bool Outside(LONG value, LONG low, LONG high)

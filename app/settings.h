@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-extern const char kSettingsSection[];  // "Settei"
+extern const wchar_t kSettingsSection[];  // "Settei"
 
 // The normal rectangle stored at the last exit, with its defaults.
 RECT LoadFramePlacement(const Profile& profile);

@@ -13,37 +13,37 @@ namespace {
 
 Application* current;
 
-const char kFrameworkSection[] = "Settings";
-const char kPreviewPagesKey[] = "PreviewPages";
+const wchar_t kFrameworkSection[] = L"Settings";
+const wchar_t kPreviewPagesKey[] = L"PreviewPages";
 
 // "%1" in a message stands for its argument.
-std::string Substitute(std::string text, const std::string& argument)
+std::wstring Substitute(std::wstring text, const std::wstring& argument)
 {
-    const size_t at = text.find("%1");
-    if (at != std::string::npos)
+    const size_t at = text.find(L"%1");
+    if (at != std::wstring::npos)
         text.replace(at, 2, argument);
     return text;
 }
 
 }  // namespace
 
-std::string LoadString(UINT id)
+std::wstring LoadString(UINT id)
 {
-    // LoadStringA cannot tell the length first; the table's strings are short.
-    char text[1024];
-    const int length = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);
-    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+    // A buffer size of 0 gives a pointer to the resource's own characters.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    return length > 0 && text ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
-std::string PromptPart(const std::string& text)
+std::wstring PromptPart(const std::wstring& text)
 {
-    return text.substr(0, text.find('\n'));
+    return text.substr(0, text.find(L'\n'));
 }
 
-std::string TipPart(const std::string& text)
+std::wstring TipPart(const std::wstring& text)
 {
-    const size_t newline = text.find('\n');
-    return newline == std::string::npos ? std::string() : text.substr(newline + 1);
+    const size_t newline = text.find(L'\n');
+    return newline == std::wstring::npos ? std::wstring() : text.substr(newline + 1);
 }
 
 Application::Application()
@@ -62,7 +62,7 @@ Application* Application::Current()
     return current;
 }
 
-void Application::SetRegistryKey(const char* company)
+void Application::SetRegistryKey(const wchar_t* company)
 {
     name_ = LoadString(kApplicationNameId);
     profile_ = Profile(company, name_);
@@ -113,7 +113,7 @@ DocTemplate* Application::FirstTemplate() const
     return templates_.empty() ? nullptr : templates_.front().get();
 }
 
-void Application::AddToRecentFiles(const std::string& path)
+void Application::AddToRecentFiles(const std::wstring& path)
 {
     if (recentFiles_) {
         recentFiles_->Add(path);
@@ -121,7 +121,7 @@ void Application::AddToRecentFiles(const std::string& path)
     }
 }
 
-Document* Application::OpenDocumentFile(const std::string& path)
+Document* Application::OpenDocumentFile(const std::wstring& path)
 {
     DocTemplate* docTemplate = FirstTemplate();
     if (!docTemplate)
@@ -155,20 +155,20 @@ HWND Application::MainWindow() const
     return mainFrame_ ? mainFrame_->Handle() : nullptr;
 }
 
-int Application::ShowMessage(const std::string& text, UINT type) const
+int Application::ShowMessage(const std::wstring& text, UINT type) const
 {
     HWND owner = MainWindow();
-    return MessageBoxA(owner, text.c_str(), name_.c_str(), type);
+    return MessageBoxW(owner, text.c_str(), name_.c_str(), type);
 }
 
-int Application::ShowMessage(UINT stringId, UINT type, const std::string& argument) const
+int Application::ShowMessage(UINT stringId, UINT type, const std::wstring& argument) const
 {
     return ShowMessage(Substitute(LoadString(stringId), argument), type);
 }
 
 void Application::OpenRecentFile(size_t index)
 {
-    const std::string path = recentFiles_->Path(index);
+    const std::wstring path = recentFiles_->Path(index);
     if (OpenDocumentFile(path))
         return;
     // A file that can no longer be opened leaves the list.
@@ -188,9 +188,9 @@ void Application::ExecuteCommand(UINT id)
         OpenDocumentFile({});
     } else if (id == kCommandOpen) {
         DocTemplate* docTemplate = FirstTemplate();
-        const std::string path =
-            AskOpenPath(MainWindow(), docTemplate ? docTemplate->FilterName() : "",
-                        docTemplate ? docTemplate->FilterExtension() : "");
+        const std::wstring path =
+            AskOpenPath(MainWindow(), docTemplate ? docTemplate->FilterName() : L"",
+                        docTemplate ? docTemplate->FilterExtension() : L"");
         if (!path.empty())
             OpenDocumentFile(path);
     } else if (id == kCommandPrintSetup) {
@@ -220,7 +220,7 @@ bool Application::PreTranslate(MSG* message) const
     if (TranslateMDISysAccel(mainFrame_->MdiClient(), message))
         return true;
     HACCEL accelerators = mainFrame_->Accelerators();
-    return accelerators && TranslateAcceleratorA(mainFrame_->Handle(), accelerators, message);
+    return accelerators && TranslateAcceleratorW(mainFrame_->Handle(), accelerators, message);
 }
 
 void Application::OnIdle()
@@ -236,14 +236,14 @@ int Application::Run()
     MSG message;
     for (;;) {
         // Idle work once each time the queue has run empty.
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE))
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
             OnIdle();
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1)
             break;
         if (!PreTranslate(&message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     ExitInstance();

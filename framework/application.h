@@ -30,6 +30,8 @@ constexpr UINT kSaveChangesMessage = 0xF103;   // 61699, "%1" is the document's 
 constexpr UINT kApplicationNameId = 0xE000;    // 57344
 // Ours: a file too large for an edit view ("%1" is its path).
 constexpr UINT kFileTooLargeMessage = 0xF1F0;
+// Ours: saving in Shift-JIS would lose characters; go on? ("%1" is the path).
+constexpr UINT kShiftJisLosesMessage = 0xF1F1;
 
 class Application : public CommandTarget {
 public:
@@ -43,19 +45,19 @@ public:
     // Runs InitInstance, then the message loop until WM_QUIT.
     int Run();
 
-    void SetRegistryKey(const char* company);
+    void SetRegistryKey(const wchar_t* company);
     // The recent-file list and the print preview's page count; the latter
     // is written back by SaveStdProfileSettings, at exit.
     void LoadStdProfileSettings(int recentFiles);
     void SaveStdProfileSettings() const;
     const Profile& GetProfile() const { return profile_; }
     RecentFileList* RecentFiles() const { return recentFiles_.get(); }
-    const std::string& Name() const { return name_; }
+    const std::wstring& Name() const { return name_; }
 
     void AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
     DocTemplate* FirstTemplate() const;
-    Document* OpenDocumentFile(const std::string& path);
-    void AddToRecentFiles(const std::string& path);
+    Document* OpenDocumentFile(const std::wstring& path);
+    void AddToRecentFiles(const std::wstring& path);
     bool SaveAllModified() const;
     void CloseAllDocuments() const;
 
@@ -76,8 +78,8 @@ public:
     HWND MainWindow() const;
 
     // The standard message box: the application's name as its caption.
-    virtual int ShowMessage(const std::string& text, UINT type) const;
-    int ShowMessage(UINT stringId, UINT type, const std::string& argument = {}) const;
+    virtual int ShowMessage(const std::wstring& text, UINT type) const;
+    int ShowMessage(UINT stringId, UINT type, const std::wstring& argument = {}) const;
 
     bool QueryCommand(UINT id, CommandState* state) override;
     void ExecuteCommand(UINT id) override;
@@ -90,7 +92,7 @@ private:
     void OpenRecentFile(size_t index);
     void PrintSetup();
 
-    std::string name_;
+    std::wstring name_;
     Profile profile_;
     std::unique_ptr<RecentFileList> recentFiles_;
     std::vector<std::unique_ptr<DocTemplate>> templates_;
@@ -100,7 +102,7 @@ private:
 };
 
 // A string resource of this program, empty when it is missing.
-std::string LoadString(UINT id);
+std::wstring LoadString(UINT id);
 // The part of a "prompt\ntip" string before or after its newline.
-std::string PromptPart(const std::string& text);
-std::string TipPart(const std::string& text);
+std::wstring PromptPart(const std::wstring& text);
+std::wstring TipPart(const std::wstring& text);

@@ -10,11 +10,11 @@ void DataExchange::Check(int id, int32_t& value) const
         CheckDlgButton(dialog_, id, value == 1 ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void DataExchange::Text(int id, std::string& value) const
+void DataExchange::Text(int id, std::wstring& value) const
 {
     HWND control = GetDlgItem(dialog_, id);
     if (!saving_) {
-        SetWindowTextA(control, value.c_str());
+        SetWindowTextW(control, value.c_str());
         return;
     }
     value = WindowText(control);
@@ -28,7 +28,7 @@ void DataExchange::Control(int id, Window& control) const
 
 INT_PTR ModalDialog::DoModal()
 {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent_, DialogProc,
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent_, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 

@@ -16,7 +16,7 @@ public:
 
     // A check box: ticked only for exactly 1; stores 1 or 0.
     void Check(int id, int32_t& value) const;
-    void Text(int id, std::string& value) const;
+    void Text(int id, std::wstring& value) const;
     // Binds control `id` to `control` when the controls are filled, once.
     void Control(int id, Window& control) const;
 

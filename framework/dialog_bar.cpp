@@ -19,24 +19,24 @@ INT_PTR CALLBACK BarDialogProc(HWND, UINT message, WPARAM, LPARAM)
 // Push buttons, also those that draw themselves.
 bool IsPushButton(HWND control)
 {
-    char className[16] = "";
-    GetClassNameA(control, className, sizeof className);
-    const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-    return lstrcmpiA(className, "Button") == 0 && (type <= BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
+    wchar_t className[16] = L"";
+    GetClassNameW(control, className, 16);
+    const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiW(className, L"Button") == 0 && (type <= BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
 }
 
 }  // namespace
 
 bool DialogBar::CreateBar(HWND frame, UINT templateId, UINT barId)
 {
-    HWND bar = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), frame, BarDialogProc, 0);
+    HWND bar = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), frame, BarDialogProc, 0);
     if (!bar)
         return false;
     if (!Subclass(bar)) {
         DestroyWindow(bar);
         return false;
     }
-    SetWindowLongPtrA(bar, GWLP_ID, static_cast<LONG_PTR>(barId));
+    SetWindowLongPtrW(bar, GWLP_ID, static_cast<LONG_PTR>(barId));
     AddButtonTips();
     ShowWindow(bar, SW_SHOW);
     return true;
@@ -45,20 +45,20 @@ bool DialogBar::CreateBar(HWND frame, UINT templateId, UINT barId)
 // Each push button shows the tip part of its command's string.
 void DialogBar::AddButtonTips()
 {
-    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tips_)
         return;
     for (HWND control = GetWindow(Handle(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         if (!IsPushButton(control))
             continue;
-        TOOLINFOA tool{};
+        TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = Handle();
         tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = LPSTR_TEXTCALLBACKA;
-        SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -85,7 +85,7 @@ LRESULT DialogBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_COMMAND:
         // Clicks and notifications of the bar's controls are the frame's.
-        return SendMessageA(GetParent(Handle()), WM_COMMAND, wParam, lParam);
+        return SendMessageW(GetParent(Handle()), WM_COMMAND, wParam, lParam);
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->hwndFrom != tips_)
@@ -98,9 +98,9 @@ LRESULT DialogBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             else if (header->code == TTN_POP)
                 frame->ShowIdleMessage();
         }
-        if (header->code == TTN_GETDISPINFOA) {
+        if (header->code == TTN_GETDISPINFOW) {
             tipText_ = TipPart(LoadString(id));
-            reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = &tipText_[0];
+            reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = &tipText_[0];
             return 0;
         }
         break;

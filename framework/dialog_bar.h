@@ -25,5 +25,5 @@ private:
     void AddButtonTips();
 
     HWND tips_ = nullptr;
-    std::string tipText_;  // outlives the tooltip's request for it
+    std::wstring tipText_;  // outlives the tooltip's request for it
 };

@@ -11,11 +11,11 @@
 
 namespace {
 
-std::vector<std::string> SplitFields(const std::string& text)
+std::vector<std::wstring> SplitFields(const std::wstring& text)
 {
-    std::vector<std::string> fields(1);
-    for (char c : text) {
-        if (c == '\n')
+    std::vector<std::wstring> fields(1);
+    for (wchar_t c : text) {
+        if (c == L'\n')
             fields.emplace_back();
         else
             fields.back() += c;
@@ -38,19 +38,19 @@ DocTemplate::~DocTemplate() = default;
 
 bool DocTemplate::LoadResources()
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    menu_.Reset(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId_)));
-    accelerators_.Reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId_)));
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    menu_.Reset(LoadMenuW(instance, MAKEINTRESOURCEW(resourceId_)));
+    accelerators_.Reset(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(resourceId_)));
     fields_ = SplitFields(LoadString(resourceId_));
     return static_cast<bool>(menu_);
 }
 
-std::string DocTemplate::Field(size_t index) const
+std::wstring DocTemplate::Field(size_t index) const
 {
-    return index < fields_.size() ? fields_[index] : std::string();
+    return index < fields_.size() ? fields_[index] : std::wstring();
 }
 
-Document* DocTemplate::FindDocument(const std::string& path) const
+Document* DocTemplate::FindDocument(const std::wstring& path) const
 {
     for (const auto& document : documents_) {
         if (!document->PathName().empty() && SamePath(document->PathName(), path))
@@ -68,7 +68,7 @@ MdiChildWindow* DocTemplate::CreateNewFrame(Document* document)
     return Window::GiveToWindow(std::move(frame));
 }
 
-Document* DocTemplate::OpenDocumentFile(const std::string& path)
+Document* DocTemplate::OpenDocumentFile(const std::wstring& path)
 {
     std::unique_ptr<Document> owned = makeDocument_();
     Document* document = owned.get();
@@ -82,7 +82,7 @@ Document* DocTemplate::OpenDocumentFile(const std::string& path)
     }
     bool made;
     if (path.empty()) {
-        document->SetTitle(DocumentName() + std::to_string(++untitledCount_));
+        document->SetTitle(DocumentName() + std::to_wstring(++untitledCount_));
         made = document->OnNewDocument();
     } else {
         made = document->OnOpenDocument(path);

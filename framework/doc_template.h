@@ -33,19 +33,19 @@ public:
     HMENU Menu() const { return menu_.Get(); }
     HACCEL Accelerators() const { return accelerators_.Get(); }
     // Field 1 to 6 of the template string after the window title.
-    std::string DocumentName() const { return Field(1); }
-    std::string FilterName() const { return Field(3); }
-    std::string FilterExtension() const { return Field(4); }
+    std::wstring DocumentName() const { return Field(1); }
+    std::wstring FilterName() const { return Field(3); }
+    std::wstring FilterExtension() const { return Field(4); }
 
     // A new untitled document (path empty) or the document read from
     // `path`, in a new active frame; null, after the user was told, on failure.
-    Document* OpenDocumentFile(const std::string& path);
+    Document* OpenDocumentFile(const std::wstring& path);
     // Another frame and view on a document that is open already.
     MdiChildWindow* CreateNewFrame(Document* document);
 
     const std::vector<std::unique_ptr<Document>>& Documents() const { return documents_; }
     // The document of this template whose file is `path`, or null.
-    Document* FindDocument(const std::string& path) const;
+    Document* FindDocument(const std::wstring& path) const;
 
     // Closes every document; false if the user cancelled a save prompt.
     bool SaveAllModified() const;
@@ -57,7 +57,7 @@ public:
 private:
     friend class Document;
     void RemoveDocument(Document* document);
-    std::string Field(size_t index) const;
+    std::wstring Field(size_t index) const;
 
     UINT resourceId_;
     MakeDocument makeDocument_;
@@ -65,7 +65,7 @@ private:
     MakeView makeView_;
     OwnedMenu menu_;
     OwnedAccelerators accelerators_;
-    std::vector<std::string> fields_;
+    std::vector<std::wstring> fields_;
     std::vector<std::unique_ptr<Document>> documents_;
     int untitledCount_ = 0;
 };

@@ -12,38 +12,38 @@
 
 namespace {
 
-// An edit view holds at most this many bytes.
-constexpr size_t kLargestFile = 0xFFFFF;
+// An edit view holds at most this many UTF-16 units; a file of them takes at
+// most three bytes for each (in UTF-8), and a byte-order mark.
+constexpr size_t kLargestText = 0xFFFFF;
+constexpr size_t kLargestFile = 3 * kLargestText + 3;
 
-std::string FileNameOf(const std::string& path)
+std::wstring FileNameOf(const std::wstring& path)
 {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
 // A title stands on one line in captions, the Window menu and prompts: the
-// first line of `text`, without control characters. No byte of a
-// double-byte character is below 0x20, so the bytes can be taken one by one.
-std::string OneLine(const std::string& text)
+// first line of `text`, without control characters.
+std::wstring OneLine(const std::wstring& text)
 {
-    std::string line;
-    for (char byte : text.substr(0, text.find_first_of("\r\n"))) {
-        const auto code = static_cast<unsigned char>(byte);
-        if (code >= 0x20 && code != 0x7F)
-            line += byte;
+    std::wstring line;
+    for (wchar_t character : text.substr(0, text.find_first_of(L"\r\n"))) {
+        if (character >= 0x20 && character != 0x7F)
+            line += character;
     }
     return line;
 }
 
 }  // namespace
 
-void Document::SetTitle(const std::string& title)
+void Document::SetTitle(const std::wstring& title)
 {
     title_ = OneLine(title);
     UpdateFrameTitles();
 }
 
-void Document::SetPathName(const std::string& path)
+void Document::SetPathName(const std::wstring& path)
 {
     path_ = path;
     SetTitle(FileNameOf(path));
@@ -84,12 +84,16 @@ bool Document::OnNewDocument()
     return true;
 }
 
-bool Document::OnOpenDocument(const std::string& path)
+bool Document::OnOpenDocument(const std::wstring& path)
 {
     Application* app = Application::Current();
     View* view = FirstView();
     std::string bytes;
-    switch (ReadFileBytes(path, kLargestFile, &bytes)) {
+    ReadResult read = ReadFileBytes(path, kLargestFile, &bytes);
+    const TextEncoding encoding = DetectEncoding(bytes);
+    if (read == ReadResult::Ok && DecodeText(bytes, encoding).size() > kLargestText)
+        read = ReadResult::TooLarge;
+    switch (read) {
     case ReadResult::Ok:
         break;
     case ReadResult::TooLarge:
@@ -99,39 +103,48 @@ bool Document::OnOpenDocument(const std::string& path)
         app->ShowMessage(kOpenFailedMessage, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    if (!view || !view->LoadBytes(bytes)) {
+    if (!view || !view->LoadBytes(bytes, encoding)) {
         app->ShowMessage(kOpenFailedMessage, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    encoding_ = encoding;
     modified_ = false;
     return true;
 }
 
-bool Document::OnSaveDocument(const std::string& path)
+bool Document::OnSaveDocument(const std::wstring& path)
 {
+    Application* app = Application::Current();
     View* view = FirstView();
-    if (!view || !WriteFileReplacing(path, view->SaveBytes())) {
-        Application::Current()->ShowMessage(kSaveFailedMessage, MB_OK | MB_ICONEXCLAMATION);
+    bool lost = false;
+    const std::string bytes = view ? view->SaveBytes(encoding_, &lost) : std::string();
+    if (lost && app->ShowMessage(kShiftJisLosesMessage, MB_YESNO | MB_ICONQUESTION, path) != IDYES)
+        return false;
+    if (!view || !WriteFileReplacing(path, bytes)) {
+        app->ShowMessage(kSaveFailedMessage, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     modified_ = false;
     return true;
 }
 
-bool Document::DoSave(const std::string& path)
+bool Document::DoSave(const std::wstring& path)
 {
-    std::string target = path;
+    std::wstring target = path;
+    const TextEncoding before = encoding_;
     if (target.empty()) {
-        std::string suggestion = path_.empty() ? title_ : path_;
-        if (path_.empty() && template_ && suggestion.find('.') == std::string::npos)
+        std::wstring suggestion = path_.empty() ? title_ : path_;
+        if (path_.empty() && template_ && suggestion.find(L'.') == std::wstring::npos)
             suggestion += template_->FilterExtension();
-        target = AskSavePath(Application::Current()->MainWindow(), template_ ? template_->FilterName() : std::string(),
-                             template_ ? template_->FilterExtension() : std::string(), suggestion);
+        target = AskSavePath(Application::Current()->MainWindow(), template_ ? template_->FilterName() : std::wstring(),
+                             template_ ? template_->FilterExtension() : std::wstring(), suggestion, &encoding_);
         if (target.empty())
             return false;
     }
-    if (!OnSaveDocument(target))
+    if (!OnSaveDocument(target)) {
+        encoding_ = before;
         return false;
+    }
     SetPathName(target);
     return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "command.h"
+#include "text_encoding.h"
 
 #include <string>
 #include <vector>
@@ -21,12 +22,17 @@ public:
     virtual ~Document() = default;
 
     DocTemplate* Template() const { return template_; }
-    const std::string& Title() const { return title_; }
+    const std::wstring& Title() const { return title_; }
     // Keeps the first line of `title`, without control characters.
-    void SetTitle(const std::string& title);
-    const std::string& PathName() const { return path_; }
+    void SetTitle(const std::wstring& title);
+    const std::wstring& PathName() const { return path_; }
     // Names the document after its file and puts the file on the recent list.
-    void SetPathName(const std::string& path);
+    void SetPathName(const std::wstring& path);
+
+    // The encoding the document was read in, and is saved in: Shift-JIS
+    // for a new one.
+    TextEncoding Encoding() const { return encoding_; }
+    void SetEncoding(TextEncoding encoding) { encoding_ = encoding; }
 
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
@@ -35,14 +41,16 @@ public:
     View* FirstView() const { return views_.empty() ? nullptr : views_.front(); }
 
     virtual bool OnNewDocument();
-    virtual bool OnOpenDocument(const std::string& path);
-    virtual bool OnSaveDocument(const std::string& path);
+    virtual bool OnOpenDocument(const std::wstring& path);
+    // Saving in Shift-JIS a text with characters it cannot keep asks first;
+    // false, with nothing written, when the user says no.
+    virtual bool OnSaveDocument(const std::wstring& path);
 
     // Asks whether to save a modified document; false when the user chose
     // to cancel or the save failed, so that nothing is closed.
     bool SaveModified();
-    // Saves under `path`, or asks for a name when it is empty.
-    bool DoSave(const std::string& path);
+    // Saves under `path`, or asks for a name and an encoding when it is empty.
+    bool DoSave(const std::wstring& path);
     bool DoFileSave();
     // Closes every frame of the document; the last one deletes it.
     void OnCloseDocument();
@@ -59,8 +67,9 @@ private:
     void UpdateFrameTitles() const;
 
     DocTemplate* template_ = nullptr;
-    std::string title_;
-    std::string path_;
+    std::wstring title_;
+    std::wstring path_;
     bool modified_ = false;
+    TextEncoding encoding_ = TextEncoding::ShiftJis;
     std::vector<View*> views_;
 };

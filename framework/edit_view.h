@@ -1,12 +1,11 @@
-// A view that is a multi-line edit control: the document's text lives in
-// the control. Undo, cut, copy and paste are its commands, and each change
-// the user makes marks the document modified.
+// A view that is a multi-line Unicode edit control: the document's text
+// lives in the control. Undo, cut, copy and paste are its commands, and
+// each change the user makes marks the document modified.
 //
-// The bytes that were put in whole (a file read, or a text set into the
-// empty control) are also kept as they came: an edit control stores text
-// as Unicode, so bytes that are not valid Shift-JIS, or that the code page
-// maps twice, would not come back the same. Saving writes the kept bytes
-// until the text is changed.
+// The bytes of a file read are also kept as they came: bytes that are not
+// valid Shift-JIS, or characters that the code page maps twice, would not
+// come back the same from the control's text. Saving in the file's own
+// encoding writes the kept bytes until the text is changed.
 //
 // It prints its text line by line in its printer font (its own font
 // without one), laid out by TextPages.
@@ -33,14 +32,14 @@ public:
     bool CreateView(MdiChildWindow* frame, Document* document) override;
 
     HWND Edit() const { return Handle(); }
-    std::string Text() const;
+    std::wstring Text() const;
     // The text between two of the control's offsets (EM_GETSEL, CharacterAt).
-    std::string TextBetween(DWORD start, DWORD end) const;
+    std::wstring TextBetween(DWORD start, DWORD end) const;
     // The offset of the character at a point of the control's client area
     // (x in the low word of `position`, y in the high word).
     DWORD CharacterAt(LPARAM position) const;
-    std::string SaveBytes() const override;
-    bool LoadBytes(const std::string& bytes) override;
+    std::string SaveBytes(TextEncoding encoding, bool* lost) const override;
+    bool LoadBytes(const std::string& bytes, TextEncoding encoding) override;
     void OnNotification(UINT code) override;
 
     // The font printing and the preview use, owned by the caller until the
@@ -58,12 +57,15 @@ public:
 protected:
     // The edit control exists; -1 fails the view's creation.
     virtual int OnCreate() { return 0; }
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    struct FileBytes {
+        std::string bytes;
+        TextEncoding encoding;
+    };
     HFONT PrintingFont() const;
 
-    std::optional<std::string> exactBytes_;
+    std::optional<FileBytes> exactBytes_;
     bool settingText_ = false;
     HFONT printerFont_ = nullptr;
     std::unique_ptr<TextPages> pages_;

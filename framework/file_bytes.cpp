@@ -8,9 +8,9 @@
 
 namespace {
 
-OwnedKernelHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition)
+OwnedKernelHandle OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition)
 {
-    HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     return OwnedKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
 }
 
@@ -27,15 +27,15 @@ bool WriteAll(HANDLE file, const std::string& bytes)
     return FlushFileBuffers(file) != 0;
 }
 
-std::string FolderOf(const std::string& path)
+std::wstring FolderOf(const std::wstring& path)
 {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
 }
 
 }  // namespace
 
-ReadResult ReadFileBytes(const std::string& path, size_t limit, std::string* bytes)
+ReadResult ReadFileBytes(const std::wstring& path, size_t limit, std::string* bytes)
 {
     OwnedKernelHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
     LARGE_INTEGER size{};
@@ -52,18 +52,18 @@ ReadResult ReadFileBytes(const std::string& path, size_t limit, std::string* byt
     return ReadResult::Ok;
 }
 
-bool WriteFileReplacing(const std::string& path, const std::string& bytes)
+bool WriteFileReplacing(const std::wstring& path, const std::string& bytes)
 {
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "qs", 0, temporary))
+    wchar_t temporary[MAX_PATH];
+    if (!GetTempFileNameW(FolderOf(path).c_str(), L"qs", 0, temporary))
         return false;
     bool written;
     {
         OwnedKernelHandle file = OpenFile(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS);
         written = file && WriteAll(file.Get(), bytes);
     }
-    if (written && MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (written && MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(temporary);
+    DeleteFileW(temporary);
     return false;
 }

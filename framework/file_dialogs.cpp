@@ -2,48 +2,75 @@
 
 #include <commdlg.h>
 
+#include <iterator>
+
 namespace {
 
-// "Text Files (*.txt)\0*.txt\0\0" from the name and ".txt".
-std::string FilterOf(const std::string& name, const std::string& extension)
+const wchar_t* NameOf(TextEncoding encoding)
 {
-    std::string filter = name;
-    filter += '\0';
-    filter += "*" + extension;
-    filter += '\0';
-    filter += '\0';
-    return filter;
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return L"UTF-8";
+    case TextEncoding::Utf16:
+        return L"UTF-16";
+    case TextEncoding::ShiftJis:
+        break;
+    }
+    return L"Shift-JIS";
 }
 
-std::string Ask(HWND owner, const std::string& filterName, const std::string& extension,
-                const std::string& suggestedName, bool save)
+// "Text Files (*.txt)\0*.txt\0" from the name and ".txt".
+std::wstring FilterEntry(const std::wstring& name, const std::wstring& extension)
 {
-    const std::string filter = FilterOf(filterName, extension);
-    char path[MAX_PATH] = "";
-    suggestedName.copy(path, sizeof path - 1);
-    OPENFILENAMEA dialog{};
+    std::wstring entry = name;
+    entry += L'\0';
+    entry += L"*" + extension;
+    entry += L'\0';
+    return entry;
+}
+
+std::wstring Ask(HWND owner, const std::wstring& filter, DWORD filterIndex, const std::wstring& extension,
+                 const std::wstring& suggestedName, bool save, DWORD* chosenIndex)
+{
+    wchar_t path[MAX_PATH] = L"";
+    suggestedName.copy(path, MAX_PATH - 1);
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = filterIndex;
     dialog.lpstrFile = path;
-    dialog.nMaxFile = sizeof path;
-    const std::string defaultExtension = extension.empty() || extension[0] != '.' ? extension : extension.substr(1);
+    dialog.nMaxFile = MAX_PATH;
+    const std::wstring defaultExtension =
+        extension.empty() || extension[0] != L'.' ? extension : extension.substr(1);
     dialog.lpstrDefExt = defaultExtension.c_str();
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    return chosen ? std::string(path) : std::string();
+    const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    if (chosenIndex)
+        *chosenIndex = dialog.nFilterIndex;
+    return chosen ? std::wstring(path) : std::wstring();
 }
 
 }  // namespace
 
-std::string AskOpenPath(HWND owner, const std::string& filterName, const std::string& extension)
+std::wstring AskOpenPath(HWND owner, const std::wstring& filterName, const std::wstring& extension)
 {
-    return Ask(owner, filterName, extension, {}, false);
+    return Ask(owner, FilterEntry(filterName, extension), 1, extension, {}, false, nullptr);
 }
 
-std::string AskSavePath(HWND owner, const std::string& filterName, const std::string& extension,
-                        const std::string& suggestedName)
+std::wstring AskSavePath(HWND owner, const std::wstring& filterName, const std::wstring& extension,
+                         const std::wstring& suggestedName, TextEncoding* encoding)
 {
-    return Ask(owner, filterName, extension, suggestedName, true);
+    std::wstring filter;
+    DWORD index = 1;
+    for (size_t i = 0; i < std::size(kSaveEncodings); ++i) {
+        filter += FilterEntry(filterName + L" - " + NameOf(kSaveEncodings[i]), extension);
+        if (kSaveEncodings[i] == *encoding)
+            index = static_cast<DWORD>(i + 1);
+    }
+    const std::wstring path = Ask(owner, filter, index, extension, suggestedName, true, &index);
+    if (!path.empty() && index >= 1 && index <= std::size(kSaveEncodings))
+        *encoding = kSaveEncodings[index - 1];
+    return path;
 }

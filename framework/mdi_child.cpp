@@ -8,7 +8,7 @@
 
 namespace {
 
-const char kChildClass[] = "QuillscapeChildFrame";
+const wchar_t kChildClass[] = L"QuillscapeChildFrame";
 
 }  // namespace
 
@@ -26,10 +26,10 @@ bool MdiChildWindow::CreateFrame(MdiFrameWindow* frame, Document* document, std:
         return false;
     SIZE size{CW_USEDEFAULT, CW_USEDEFAULT};
     PreCreateWindow(&size);
-    MDICREATESTRUCTA create{};
+    MDICREATESTRUCTW create{};
     create.szClass = kChildClass;
-    create.szTitle = "";
-    create.hOwner = GetModuleHandleA(nullptr);
+    create.szTitle = L"";
+    create.hOwner = GetModuleHandleW(nullptr);
     create.x = CW_USEDEFAULT;
     create.y = CW_USEDEFAULT;
     create.cx = size.cx;
@@ -37,10 +37,10 @@ bool MdiChildWindow::CreateFrame(MdiFrameWindow* frame, Document* document, std:
     create.style = WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     // Beside a maximised child a new one comes maximised too.
     BOOL maximised = FALSE;
-    if (SendMessageA(frame->MdiClient(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)) && maximised)
+    if (SendMessageW(frame->MdiClient(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)) && maximised)
         create.style |= WS_MAXIMIZE;
     create.lParam = reinterpret_cast<LPARAM>(this);
-    return SendMessageA(frame->MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)) != 0;
+    return SendMessageW(frame->MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)) != 0;
 }
 
 Document* MdiChildWindow::GetDocument() const
@@ -53,22 +53,22 @@ void MdiChildWindow::UpdateTitle(int number, int count)
     Document* document = GetDocument();
     if (!document)
         return;
-    std::string title = document->Title();
+    std::wstring title = document->Title();
     if (count > 1)
-        title += ":" + std::to_string(number);
-    SetWindowTextA(Handle(), title.c_str());
+        title += L":" + std::to_wstring(number);
+    SetWindowTextW(Handle(), title.c_str());
 }
 
 void MdiChildWindow::Activate()
 {
     ShowWindow(Handle(), SW_SHOW);
-    SendMessageA(mainFrame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    SendMessageW(mainFrame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
     mainFrame_->OnChildrenChanged();
 }
 
 void MdiChildWindow::Close()
 {
-    SendMessageA(mainFrame_->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
+    SendMessageW(mainFrame_->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
 }
 
 bool MdiChildWindow::QueryCommand(UINT, CommandState*)
@@ -104,7 +104,7 @@ LRESULT MdiChildWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_COMMAND:
         // Menu commands reach a child only through the frame's route.
-        return SendMessageA(mainFrame_->Handle(), message, wParam, lParam);
+        return SendMessageW(mainFrame_->Handle(), message, wParam, lParam);
     case WM_CLOSE:
         if (Document* document = GetDocument()) {
             if (document->Views().size() == 1 && !document->SaveModified())
@@ -123,5 +123,5 @@ LRESULT MdiChildWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT MdiChildWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefMDIChildProcA(Handle(), message, wParam, lParam);
+    return DefMDIChildProcW(Handle(), message, wParam, lParam);
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-const char kFrameClass[] = "QuillscapeMainFrame";
+const wchar_t kFrameClass[] = L"QuillscapeMainFrame";
 
 // The popup of `menu` that holds the Window commands, or null.
 HMENU WindowPopupOf(HMENU menu)
@@ -31,13 +31,13 @@ HMENU WindowPopupOf(HMENU menu)
 
 bool MdiFrameWindow::LoadFrame(UINT resourceId, DWORD style)
 {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(resourceId));
     if (!RegisterClassFor(kFrameClass, CS_DBLCLKS, icon, LoadCursor(nullptr, IDC_ARROW),
                           reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
         return false;
-    ownMenu_.Reset(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId)));
-    ownAccelerators_.Reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId)));
+    ownMenu_.Reset(LoadMenuW(instance, MAKEINTRESOURCEW(resourceId)));
+    ownAccelerators_.Reset(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(resourceId)));
     title_ = LoadString(resourceId);
     idleText_ = LoadString(kIdleMessageId);
     RECT rect{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
@@ -52,9 +52,9 @@ bool MdiFrameWindow::CreateMdiClient()
     CLIENTCREATESTRUCT client{};
     client.hWindowMenu = nullptr;
     client.idFirstChild = kFirstMdiChildId;
-    mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+    mdiClient_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
-                                 Handle(), nullptr, GetModuleHandleA(nullptr), &client);
+                                 Handle(), nullptr, GetModuleHandleW(nullptr), &client);
     return mdiClient_ != nullptr;
 }
 
@@ -62,7 +62,7 @@ MdiChildWindow* MdiFrameWindow::ActiveChild() const
 {
     if (!mdiClient_)
         return nullptr;
-    HWND active = reinterpret_cast<HWND>(SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, 0));
+    HWND active = reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0));
     return dynamic_cast<MdiChildWindow*>(FromHandle(active));
 }
 
@@ -105,7 +105,7 @@ void MdiFrameWindow::RecalcLayout()
     GetClientRect(Handle(), &client);
     int top = 0, bottom = client.bottom;
     if (statusBar_ && statusBar_->Handle() && IsWindowVisible(statusBar_->Handle())) {
-        SendMessageA(statusBar_->Handle(), WM_SIZE, 0, 0);  // a status bar places itself
+        SendMessageW(statusBar_->Handle(), WM_SIZE, 0, 0);  // a status bar places itself
         bottom -= statusBar_->Height();
     }
     if (preview_) {
@@ -148,7 +148,7 @@ void MdiFrameWindow::EndPreview()
         SetFocus(child->Handle());
 }
 
-void MdiFrameWindow::SetMessageText(const std::string& text)
+void MdiFrameWindow::SetMessageText(const std::wstring& text)
 {
     if (statusBar_ && statusBar_->Handle())
         statusBar_->SetMessageText(text);
@@ -161,7 +161,7 @@ void MdiFrameWindow::ShowIdleMessage()
 
 void MdiFrameWindow::OnChildrenChanged()
 {
-    PostMessageA(Handle(), kChildrenChanged, 0, 0);
+    PostMessageW(Handle(), kChildrenChanged, 0, 0);
 }
 
 void MdiFrameWindow::SetMenuFor(MdiChildWindow* child)
@@ -171,7 +171,7 @@ void MdiFrameWindow::SetMenuFor(MdiChildWindow* child)
     if (menu == shownMenu_)
         return;
     shownMenu_ = menu;
-    SendMessageA(mdiClient_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
+    SendMessageW(mdiClient_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
                  reinterpret_cast<LPARAM>(WindowPopupOf(menu)));
     DrawMenuBar(Handle());
 }
@@ -180,18 +180,18 @@ void MdiFrameWindow::UpdateTitles()
 {
     // The MDI client names each child in the Window menu when the child is
     // made, still untitled then, or when the menu comes; not when it is renamed.
-    SendMessageA(mdiClient_, WM_MDIREFRESHMENU, 0, 0);
+    SendMessageW(mdiClient_, WM_MDIREFRESHMENU, 0, 0);
     DrawMenuBar(Handle());
 
     BOOL maximised = FALSE;
     MdiChildWindow* child = ActiveChild();
     if (child)
-        SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+        SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
     Document* document = child ? child->GetDocument() : nullptr;
     // DefFrameProc adds a maximised child's title itself, in brackets.
-    const std::string caption = document && !maximised ? title_ + " - " + document->Title() : title_;
+    const std::wstring caption = document && !maximised ? title_ + L" - " + document->Title() : title_;
     if (caption != WindowText(Handle()))
-        SetWindowTextA(Handle(), caption.c_str());
+        SetWindowTextW(Handle(), caption.c_str());
 }
 
 void MdiFrameWindow::OnIdle()
@@ -231,7 +231,7 @@ void MdiFrameWindow::OnMenuSelect(UINT id, UINT flags, HMENU menu)
         promptId = kFirstRecentFileCommand;
     else if (id >= kFirstMdiChildId)
         promptId = kFirstMdiChildId;
-    const std::string prompt = PromptPart(LoadString(promptId));
+    const std::wstring prompt = PromptPart(LoadString(promptId));
     if (prompt.empty())
         ShowIdleMessage();
     else
@@ -261,7 +261,7 @@ void MdiFrameWindow::ExecuteCommand(UINT id)
 {
     switch (id) {
     case kCommandExit:
-        SendMessageA(Handle(), WM_CLOSE, 0, 0);
+        SendMessageW(Handle(), WM_CLOSE, 0, 0);
         break;
     case kCommandToggleStatusBar:
         ShowWindow(statusBar_->Handle(), IsWindowVisible(statusBar_->Handle()) ? SW_HIDE : SW_SHOW);
@@ -271,20 +271,22 @@ void MdiFrameWindow::ExecuteCommand(UINT id)
         if (MdiChildWindow* child = ActiveChild()) {
             Document* document = child->GetDocument();
             if (MdiChildWindow* frame = document->Template()->CreateNewFrame(document)) {
-                frame->GetView()->LoadBytes(child->GetView()->SaveBytes());
+                // UTF-16 keeps every character; the file's own bytes stay with the first view.
+                frame->GetView()->LoadBytes(child->GetView()->SaveBytes(TextEncoding::Utf16, nullptr),
+                                            TextEncoding::Utf16);
                 frame->GetView()->OnInitialUpdate();
                 frame->Activate();
             }
         }
         break;
     case kCommandArrangeIcons:
-        SendMessageA(mdiClient_, WM_MDIICONARRANGE, 0, 0);
+        SendMessageW(mdiClient_, WM_MDIICONARRANGE, 0, 0);
         break;
     case kCommandCascade:
-        SendMessageA(mdiClient_, WM_MDICASCADE, 0, 0);
+        SendMessageW(mdiClient_, WM_MDICASCADE, 0, 0);
         break;
     case kCommandTile:
-        SendMessageA(mdiClient_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+        SendMessageW(mdiClient_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
         break;
     }
 }
@@ -345,5 +347,5 @@ LRESULT MdiFrameWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT MdiFrameWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefFrameProcA(Handle(), mdiClient_, message, wParam, lParam);
+    return DefFrameProcW(Handle(), mdiClient_, message, wParam, lParam);
 }

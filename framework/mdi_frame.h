@@ -35,12 +35,12 @@ public:
     // View, document, template, child frame, this frame, the application.
     CommandRoute Route() const;
     HACCEL Accelerators() const;
-    const std::string& AppTitle() const { return title_; }
+    const std::wstring& AppTitle() const { return title_; }
 
     void SetBars(DialogBar* topBar, StatusBar* statusBar);
     void RecalcLayout();
     // Sets the message pane; the idle text comes back with the next prompt.
-    void SetMessageText(const std::string& text);
+    void SetMessageText(const std::wstring& text);
     void ShowIdleMessage();
 
     // While a print preview is shown it takes the place of the documents;
@@ -82,8 +82,8 @@ private:
     OwnedMenu ownMenu_;
     HMENU shownMenu_ = nullptr;
     OwnedAccelerators ownAccelerators_;
-    std::string title_;
-    std::string idleText_;
+    std::wstring title_;
+    std::wstring idleText_;
     DialogBar* topBar_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     PrintPreview* preview_ = nullptr;

@@ -4,13 +4,13 @@
 
 namespace {
 
-const char kPreviewBarClass[] = "QuillscapePreviewBar";
+const wchar_t kPreviewBarClass[] = L"QuillscapePreviewBar";
 constexpr int kButtonHeight = 24;
 constexpr int kPadding = 3;
 
 struct BarButton {
     PreviewButton id;
-    const char* text;
+    const wchar_t* text;
     int width;
 };
 
@@ -29,18 +29,18 @@ bool PreviewBar::CreateBar(HWND frame, OnClick onClick)
     if (!RegisterClassFor(kPreviewBarClass, 0, nullptr, LoadCursor(nullptr, IDC_ARROW),
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return false;
-    if (!Create(kPreviewBarClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, RECT{0, 0, 0, Height()}, frame,
+    if (!Create(kPreviewBarClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, RECT{0, 0, 0, Height()}, frame,
                 nullptr))
         return false;
     int x = kPadding;
     for (const BarButton& kind : kButtons) {
-        HWND button = CreateWindowExA(0, "Button", kind.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, kPadding,
+        HWND button = CreateWindowExW(0, L"Button", kind.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, kPadding,
                                       kind.width, kButtonHeight, Handle(),
                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kind.id)),
-                                      GetModuleHandleA(nullptr), nullptr);
+                                      GetModuleHandleW(nullptr), nullptr);
         if (!button)
             return false;
-        SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         x += kind.width + kPadding;
     }
     return true;
@@ -55,7 +55,7 @@ void PreviewBar::SetStates(bool hasNext, bool hasPrevious, int pagesShown, bool 
 {
     EnableWindow(Button(kPreviewNext), hasNext);
     EnableWindow(Button(kPreviewPrevious), hasPrevious);
-    SetWindowTextA(Button(kPreviewPages), pagesShown == 2 ? kPreviewOnePageText : kPreviewTwoPagesText);
+    SetWindowTextW(Button(kPreviewPages), pagesShown == 2 ? kPreviewOnePageText : kPreviewTwoPagesText);
     EnableWindow(Button(kPreviewZoomIn), canZoomIn);
     EnableWindow(Button(kPreviewZoomOut), canZoomOut);
 }

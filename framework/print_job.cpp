@@ -11,21 +11,21 @@
 
 namespace {
 
-std::string TitleOf(const View& view)
+std::wstring TitleOf(const View& view)
 {
     const Document* document = view.GetDocument();
-    return document ? document->Title() : std::string();
+    return document ? document->Title() : std::wstring();
 }
 
 // The pages of the range between StartDoc and EndDoc; the progress window
 // answers the user between two pages.
-PrintOutcome PrintPages(View& view, HDC dc, PrintInfo& info, const std::string& title)
+PrintOutcome PrintPages(View& view, HDC dc, PrintInfo& info, const std::wstring& title)
 {
     PrintProgress progress(Application::Current()->MainWindow(), title);
-    DOCINFOA document{};
+    DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = title.c_str();
-    if (StartDocA(dc, &document) <= 0)
+    if (StartDocW(dc, &document) <= 0)
         return PrintOutcome::StartFailed;
     for (UINT page = info.FromPage(); page <= info.ToPage(); ++page) {
         info.currentPage = page;

@@ -9,9 +9,10 @@
 #include "view.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cwchar>
+#include <iterator>
 
-const char kPrintPreviewClass[] = "QuillscapePrintPreview";
+const wchar_t kPrintPreviewClass[] = L"QuillscapePrintPreview";
 
 namespace {
 
@@ -81,7 +82,7 @@ bool PrintPreview::CreateWindows()
         return false;
     if (!RegisterClassFor(kPrintPreviewClass, CS_DBLCLKS, nullptr, LoadCursor(nullptr, IDC_ARROW), nullptr))
         return false;
-    return Create(kPrintPreviewClass, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPSIBLINGS, 0,
+    return Create(kPrintPreviewClass, L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPSIBLINGS, 0,
                   RECT{0, 0, 0, 0}, frame_.Handle(), nullptr) != nullptr;
 }
 
@@ -151,10 +152,10 @@ void PrintPreview::OnBarClick(PreviewButton button)
     SetFocus(Handle());  // a button that gets disabled would keep the focus to itself
     switch (button) {
     case kPreviewPrint:
-        PostMessageA(Handle(), kClosePreview, kThenPrint, 0);
+        PostMessageW(Handle(), kClosePreview, kThenPrint, 0);
         break;
     case kPreviewClose:
-        PostMessageA(Handle(), kClosePreview, 0, 0);
+        PostMessageW(Handle(), kClosePreview, 0, 0);
         break;
     case kPreviewNext:
         NextPage();
@@ -184,7 +185,7 @@ void PrintPreview::OnKeyDown(UINT key)
         PreviousPage();
         break;
     case VK_ESCAPE:
-        PostMessageA(Handle(), kClosePreview, 0, 0);
+        PostMessageW(Handle(), kClosePreview, 0, 0);
         break;
     }
 }
@@ -321,12 +322,12 @@ void PrintPreview::OnScroll(int bar, UINT request)
 
 void PrintPreview::UpdateStatus() const
 {
-    char text[64];
+    wchar_t text[64];
     const UINT last = std::min(page_ + static_cast<UINT>(PagesShown()) - 1, info_.maxPage);
     if (last > page_)
-        std::snprintf(text, sizeof text, kPreviewPagesText, page_, last, info_.maxPage);
+        std::swprintf(text, std::size(text), kPreviewPagesText, page_, last, info_.maxPage);
     else
-        std::snprintf(text, sizeof text, kPreviewPageText, page_, info_.maxPage);
+        std::swprintf(text, std::size(text), kPreviewPageText, page_, info_.maxPage);
     frame_.SetMessageText(text);
 }
 

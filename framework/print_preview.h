@@ -14,7 +14,7 @@
 class MdiFrameWindow;
 class View;
 
-extern const char kPrintPreviewClass[];
+extern const wchar_t kPrintPreviewClass[];
 
 class PrintPreview : public Window {
 public:

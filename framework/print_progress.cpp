@@ -3,22 +3,23 @@
 #include "print_texts.h"
 #include "text_of_window.h"
 
-#include <cstdio>
+#include <cwchar>
+#include <iterator>
 
-const char kPrintProgressClass[] = "QuillscapePrintProgress";
+const wchar_t kPrintProgressClass[] = L"QuillscapePrintProgress";
 
 namespace {
 
 constexpr int kWidth = 300;
 constexpr int kHeight = 130;
 
-HWND AddControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int width,
+HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int x, int y, int width,
                 int height, int id)
 {
-    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+    HWND control = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                    nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return control;
 }
 
@@ -35,20 +36,20 @@ RECT PlacementOver(HWND owner)
 
 }  // namespace
 
-PrintProgress::PrintProgress(HWND owner, const std::string& document)
+PrintProgress::PrintProgress(HWND owner, const std::wstring& document)
     : owner_(owner), ownerWasEnabled_(owner && IsWindowEnabled(owner))
 {
     RegisterClassFor(kPrintProgressClass, 0, nullptr, LoadCursor(nullptr, IDC_ARROW),
                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    char title[MAX_PATH];
-    std::snprintf(title, sizeof title, kPrintingText, document.c_str());
-    const std::string caption = owner ? WindowText(owner) : std::string();
+    wchar_t title[MAX_PATH];
+    std::swprintf(title, std::size(title), kPrintingText, document.c_str());
+    const std::wstring caption = owner ? WindowText(owner) : std::wstring();
     if (!Create(kPrintProgressClass, caption.c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE, WS_EX_DLGMODALFRAME,
                 PlacementOver(owner), owner, nullptr))
         return;
-    AddControl(Handle(), "Static", title, SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 10, 10, kWidth - 26, 18, -1);
-    pageText_ = AddControl(Handle(), "Static", "", SS_CENTER, 10, 30, kWidth - 26, 18, -1);
-    HWND cancel = AddControl(Handle(), "Button", kCancelText, BS_DEFPUSHBUTTON | WS_TABSTOP, (kWidth - 96) / 2, 56,
+    AddControl(Handle(), L"Static", title, SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 10, 10, kWidth - 26, 18, -1);
+    pageText_ = AddControl(Handle(), L"Static", L"", SS_CENTER, 10, 30, kWidth - 26, 18, -1);
+    HWND cancel = AddControl(Handle(), L"Button", kCancelText, BS_DEFPUSHBUTTON | WS_TABSTOP, (kWidth - 96) / 2, 56,
                              90, 26, IDCANCEL);
     SetFocus(cancel);
     if (ownerWasEnabled_)
@@ -65,25 +66,25 @@ PrintProgress::~PrintProgress()
 
 void PrintProgress::ShowPage(UINT page)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, kPrintingPageText, page);
-    SetWindowTextA(pageText_, text);
+    wchar_t text[64];
+    std::swprintf(text, std::size(text), kPrintingPageText, page);
+    SetWindowTextW(pageText_, text);
     UpdateWindow(Handle());
 }
 
 bool PrintProgress::Cancelled()
 {
     MSG message;
-    while (!cancelled_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (!cancelled_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));  // for the program's own loop
             cancelled_ = true;
             break;
         }
-        if (Handle() && IsDialogMessageA(Handle(), &message))
+        if (Handle() && IsDialogMessageW(Handle(), &message))
             continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return cancelled_;
 }

@@ -9,7 +9,7 @@
 
 class PrintProgress : public Window {
 public:
-    PrintProgress(HWND owner, const std::string& document);
+    PrintProgress(HWND owner, const std::wstring& document);
     ~PrintProgress() override;
 
     void ShowPage(UINT page);
@@ -27,4 +27,4 @@ private:
     bool cancelled_ = false;
 };
 
-extern const char kPrintProgressClass[];
+extern const wchar_t kPrintProgressClass[];

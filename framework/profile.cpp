@@ -13,18 +13,18 @@ void CloseRegistryKey(HKEY key)
 }
 using OwnedKey = Owned<HKEY, CloseRegistryKey>;
 
-OwnedKey OpenKey(const std::string& path)
+OwnedKey OpenKey(const std::wstring& path)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return OwnedKey();
     return OwnedKey(key);
 }
 
-OwnedKey CreateKey(const std::string& path)
+OwnedKey CreateKey(const std::wstring& path)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return OwnedKey();
     return OwnedKey(key);
@@ -32,61 +32,61 @@ OwnedKey CreateKey(const std::string& path)
 
 }  // namespace
 
-Profile::Profile(std::string company, std::string application)
-    : root_("Software\\" + std::move(company) + "\\" + std::move(application))
+Profile::Profile(std::wstring company, std::wstring application)
+    : root_(L"Software\\" + std::move(company) + L"\\" + std::move(application))
 {
 }
 
-std::string Profile::SectionPath(const char* section) const
+std::wstring Profile::SectionPath(const wchar_t* section) const
 {
-    return root_ + "\\" + section;
+    return root_ + L"\\" + section;
 }
 
-int32_t Profile::GetInt(const char* section, const char* key, int32_t fallback) const
+int32_t Profile::GetInt(const wchar_t* section, const wchar_t* key, int32_t fallback) const
 {
     OwnedKey opened = OpenKey(SectionPath(section));
     DWORD type = 0, value = 0, size = sizeof value;
-    if (!opened || RegQueryValueExA(opened.Get(), key, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+    if (!opened || RegQueryValueExW(opened.Get(), key, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
                        ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof value)
         return fallback;
     return static_cast<int32_t>(value);
 }
 
-bool Profile::WriteInt(const char* section, const char* key, int32_t value) const
+bool Profile::WriteInt(const wchar_t* section, const wchar_t* key, int32_t value) const
 {
     OwnedKey created = CreateKey(SectionPath(section));
     const DWORD data = static_cast<DWORD>(value);
-    return created && RegSetValueExA(created.Get(), key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+    return created && RegSetValueExW(created.Get(), key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
                                      sizeof data) == ERROR_SUCCESS;
 }
 
-std::string Profile::GetString(const char* section, const char* key) const
+std::wstring Profile::GetString(const wchar_t* section, const wchar_t* key) const
 {
     OwnedKey opened = OpenKey(SectionPath(section));
     DWORD type = 0, size = 0;
-    if (!opened || RegQueryValueExA(opened.Get(), key, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+    if (!opened || RegQueryValueExW(opened.Get(), key, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         type != REG_SZ)
         return {};
-    std::string value(size, '\0');
-    if (RegQueryValueExA(opened.Get(), key, nullptr, &type, reinterpret_cast<BYTE*>(&value[0]), &size) !=
+    std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(opened.Get(), key, nullptr, &type, reinterpret_cast<BYTE*>(&value[0]), &size) !=
         ERROR_SUCCESS)
         return {};
-    value.resize(std::min<size_t>(size, value.size()));
-    while (!value.empty() && value.back() == '\0')
+    value.resize(std::min<size_t>(size / sizeof(wchar_t), value.size()));
+    while (!value.empty() && value.back() == L'\0')
         value.pop_back();
     return value;
 }
 
-bool Profile::WriteString(const char* section, const char* key, const std::string& value) const
+bool Profile::WriteString(const wchar_t* section, const wchar_t* key, const std::wstring& value) const
 {
     OwnedKey created = CreateKey(SectionPath(section));
-    return created && RegSetValueExA(created.Get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                     static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    return created && RegSetValueExW(created.Get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-bool Profile::DeleteValue(const char* section, const char* key) const
+bool Profile::DeleteValue(const wchar_t* section, const wchar_t* key) const
 {
     OwnedKey created = CreateKey(SectionPath(section));
-    return created && RegDeleteValueA(created.Get(), key) == ERROR_SUCCESS;
+    return created && RegDeleteValueW(created.Get(), key) == ERROR_SUCCESS;
 }

@@ -10,19 +10,19 @@
 class Profile {
 public:
     Profile() = default;
-    Profile(std::string company, std::string application);
+    Profile(std::wstring company, std::wstring application);
 
     // `fallback` when the entry is missing or not a 32-bit integer.
-    int32_t GetInt(const char* section, const char* key, int32_t fallback) const;
+    int32_t GetInt(const wchar_t* section, const wchar_t* key, int32_t fallback) const;
     // False when the value could not be written; the caller may ignore it.
-    bool WriteInt(const char* section, const char* key, int32_t value) const;
+    bool WriteInt(const wchar_t* section, const wchar_t* key, int32_t value) const;
 
-    std::string GetString(const char* section, const char* key) const;
-    bool WriteString(const char* section, const char* key, const std::string& value) const;
-    bool DeleteValue(const char* section, const char* key) const;
+    std::wstring GetString(const wchar_t* section, const wchar_t* key) const;
+    bool WriteString(const wchar_t* section, const wchar_t* key, const std::wstring& value) const;
+    bool DeleteValue(const wchar_t* section, const wchar_t* key) const;
 
 private:
-    std::string SectionPath(const char* section) const;
+    std::wstring SectionPath(const wchar_t* section) const;
 
-    std::string root_;
+    std::wstring root_;
 };

@@ -2,28 +2,25 @@
 
 #include "same_path.h"
 
-#include <cstdio>
 
 namespace {
 
-const char kSection[] = "Recent File List";
+const wchar_t kSection[] = L"Recent File List";
 constexpr ULONG_PTR kEntryMark = 1;
 
-std::string KeyOf(size_t index)
+std::wstring KeyOf(size_t index)
 {
-    char key[16];
-    std::snprintf(key, sizeof key, "File%u", static_cast<unsigned>(index + 1));
-    return key;
+    return L"File" + std::to_wstring(index + 1);
 }
 
 // Mnemonic markers in a path must show as themselves.
-std::string EscapeAmpersands(const std::string& text)
+std::wstring EscapeAmpersands(const std::wstring& text)
 {
-    std::string escaped;
-    for (char c : text) {
+    std::wstring escaped;
+    for (wchar_t c : text) {
         escaped += c;
-        if (c == '&')
-            escaped += '&';
+        if (c == L'&')
+            escaped += L'&';
     }
     return escaped;
 }
@@ -36,7 +33,7 @@ void RecentFileList::Load()
 {
     paths_.clear();
     for (int i = 0; i < capacity_; ++i) {
-        std::string path = profile_.GetString(kSection, KeyOf(i).c_str());
+        std::wstring path = profile_.GetString(kSection, KeyOf(i).c_str());
         if (!path.empty())
             paths_.push_back(std::move(path));
     }
@@ -52,7 +49,7 @@ void RecentFileList::Save() const
     }
 }
 
-void RecentFileList::Add(const std::string& path)
+void RecentFileList::Add(const std::wstring& path)
 {
     for (size_t i = 0; i < paths_.size(); ++i) {
         if (SamePath(paths_[i], path)) {
@@ -101,28 +98,28 @@ bool RecentFileList::UpdatePopup(HMENU popup) const
         return false;
     // The menu resource's caption of the placeholder is put back when the
     // list becomes empty; entries are told apart from it by their item data.
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_DATA;
-    GetMenuItemInfoA(popup, kFirstRecentFileCommand, FALSE, &info);
+    GetMenuItemInfoW(popup, kFirstRecentFileCommand, FALSE, &info);
     if (info.dwItemData != kEntryMark) {
-        char caption[256] = "";
-        GetMenuStringA(popup, kFirstRecentFileCommand, caption, sizeof caption, MF_BYCOMMAND);
+        wchar_t caption[256] = L"";
+        GetMenuStringW(popup, kFirstRecentFileCommand, caption, 256, MF_BYCOMMAND);
         placeholder_ = caption;
     }
     for (int i = 0; i < capacity_; ++i)
         DeleteMenu(popup, kFirstRecentFileCommand + i, MF_BYCOMMAND);
     if (paths_.empty()) {
-        InsertMenuA(popup, position, MF_BYPOSITION | MF_STRING | MF_GRAYED, kFirstRecentFileCommand,
+        InsertMenuW(popup, position, MF_BYPOSITION | MF_STRING | MF_GRAYED, kFirstRecentFileCommand,
                     placeholder_.c_str());
         return true;
     }
     for (size_t i = 0; i < paths_.size(); ++i) {
-        const std::string caption = "&" + std::to_string(i + 1) + " " + EscapeAmpersands(paths_[i]);
-        InsertMenuA(popup, position + static_cast<int>(i), MF_BYPOSITION | MF_STRING,
+        const std::wstring caption = L"&" + std::to_wstring(i + 1) + L" " + EscapeAmpersands(paths_[i]);
+        InsertMenuW(popup, position + static_cast<int>(i), MF_BYPOSITION | MF_STRING,
                     kFirstRecentFileCommand + i, caption.c_str());
         info.dwItemData = kEntryMark;
-        SetMenuItemInfoA(popup, kFirstRecentFileCommand + static_cast<UINT>(i), FALSE, &info);
+        SetMenuItemInfoW(popup, kFirstRecentFileCommand + static_cast<UINT>(i), FALSE, &info);
     }
     return true;
 }

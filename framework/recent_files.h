@@ -20,11 +20,11 @@ public:
     void Save() const;
 
     // Puts `path` first; an entry of the same file (case ignored) moves up.
-    void Add(const std::string& path);
+    void Add(const std::wstring& path);
     void Remove(size_t index);
 
     size_t Size() const { return paths_.size(); }
-    const std::string& Path(size_t index) const { return paths_[index]; }
+    const std::wstring& Path(size_t index) const { return paths_[index]; }
     // The entry a command id stands for, or -1.
     int IndexOfCommand(UINT id) const;
 
@@ -38,6 +38,6 @@ private:
 
     const Profile& profile_;
     int capacity_;
-    std::vector<std::string> paths_;
-    mutable std::string placeholder_;
+    std::vector<std::wstring> paths_;
+    mutable std::wstring placeholder_;
 };

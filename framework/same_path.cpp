@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-bool SamePath(const std::string& a, const std::string& b)
+bool SamePath(const std::wstring& a, const std::wstring& b)
 {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
 }

@@ -4,4 +4,4 @@
 
 #include <string>
 
-bool SamePath(const std::string& a, const std::string& b);
+bool SamePath(const std::wstring& a, const std::wstring& b);

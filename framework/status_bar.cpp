@@ -13,8 +13,8 @@ constexpr int kPanePadding = 12;
 
 bool StatusBar::CreateBar(HWND parent, UINT id, DWORD style, const std::vector<StatusIndicator>& indicators)
 {
-    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", style | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleA(nullptr),
+    HWND bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", style | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr),
                                nullptr);
     if (!bar || !Subclass(bar))
         return false;
@@ -34,12 +34,12 @@ void StatusBar::SetPaneWidths()
     RECT client;
     GetClientRect(Handle(), &client);
     WindowDC dc(Handle());
-    SelectedObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+    SelectedObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
     std::vector<int> widths(indicators_.size());
     int total = GetSystemMetrics(SM_CXVSCROLL);
     for (size_t i = 0; i < texts_.size(); ++i) {
         SIZE size{};
-        GetTextExtentPoint32A(dc.Get(), texts_[i].c_str(), static_cast<int>(texts_[i].size()), &size);
+        GetTextExtentPoint32W(dc.Get(), texts_[i].c_str(), static_cast<int>(texts_[i].size()), &size);
         widths[i] = size.cx + kPanePadding;
         total += widths[i];
     }
@@ -51,19 +51,19 @@ void StatusBar::SetPaneWidths()
         edges[i + 1] = right;
     }
     edges.back() = -1;
-    SendMessageA(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    SendMessageW(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
-void StatusBar::SetMessageText(const std::string& text)
+void StatusBar::SetMessageText(const std::wstring& text)
 {
-    SendMessageA(Handle(), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(Handle(), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string StatusBar::MessageText() const
+std::wstring StatusBar::MessageText() const
 {
-    const LRESULT length = LOWORD(SendMessageA(Handle(), SB_GETTEXTLENGTHA, 0, 0));
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(Handle(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&text[0]));
+    const LRESULT length = LOWORD(SendMessageW(Handle(), SB_GETTEXTLENGTHW, 0, 0));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<size_t>(length));
     return text;
 }
@@ -75,7 +75,7 @@ void StatusBar::UpdateIndicators()
         if (on == shown_[i])
             continue;
         shown_[i] = on;
-        SendMessageA(Handle(), SB_SETTEXTA, i + 1, reinterpret_cast<LPARAM>(on ? texts_[i].c_str() : ""));
+        SendMessageW(Handle(), SB_SETTEXTW, i + 1, reinterpret_cast<LPARAM>(on ? texts_[i].c_str() : L""));
     }
 }
 

@@ -22,8 +22,8 @@ class StatusBar : public Window {
 public:
     bool CreateBar(HWND parent, UINT id, DWORD style, const std::vector<StatusIndicator>& indicators);
 
-    void SetMessageText(const std::string& text);
-    std::string MessageText() const;
+    void SetMessageText(const std::wstring& text);
+    std::wstring MessageText() const;
     // Shows each indicator's text while its key is toggled on.
     void UpdateIndicators();
     int Height() const;
@@ -35,6 +35,6 @@ private:
     void SetPaneWidths();
 
     std::vector<StatusIndicator> indicators_;
-    std::vector<std::string> texts_;
+    std::vector<std::wstring> texts_;
     std::vector<bool> shown_;
 };

@@ -6,4 +6,4 @@
 
 #include <string>
 
-std::string WindowText(HWND window);
+std::wstring WindowText(HWND window);

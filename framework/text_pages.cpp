@@ -7,18 +7,49 @@ namespace {
 // The edit view's tab stops: one every 32 dialog units, eight average characters.
 constexpr int kTabColumns = 8;
 
+bool IsHighSurrogate(wchar_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(wchar_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// Wide by East Asian width, roughly: everything from the Hangul jamo on,
+// but the half-width forms; a surrogate pair stands for a wide character.
+bool IsWide(wchar_t character)
+{
+    return character >= 0x1100 && !(character >= 0xFF61 && character <= 0xFFDC) &&
+           !(character >= 0xFFE8 && character <= 0xFFEE);
+}
+
 }  // namespace
 
-std::vector<std::string> SplitLines(const std::string& text)
+int CellsOf(wchar_t character)
 {
-    std::vector<std::string> lines;
+    if (IsLowSurrogate(character))
+        return 0;
+    char bytes[2];
+    BOOL lost = FALSE;
+    const int length =
+        WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &character, 1, bytes, sizeof bytes, nullptr, &lost);
+    if (length > 0 && !lost)
+        return length;
+    return IsWide(character) ? 2 : 1;
+}
+
+std::vector<std::wstring> SplitLines(const std::wstring& text)
+{
+    std::vector<std::wstring> lines;
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
+        size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos)
             end = text.size();
         size_t cut = end;
-        if (cut > start && text[cut - 1] == '\r')
+        if (cut > start && text[cut - 1] == L'\r')
             --cut;
         lines.push_back(text.substr(start, cut - start));
         start = end + 1;
@@ -26,34 +57,40 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
-std::string ExpandTabs(const std::string& line, int tabColumns)
+std::wstring ExpandTabs(const std::wstring& line, int tabColumns)
 {
-    std::string expanded;
-    for (char c : line) {
-        if (c != '\t') {
+    std::wstring expanded;
+    int cells = 0;
+    for (wchar_t c : line) {
+        if (c != L'\t') {
             expanded += c;
+            cells += CellsOf(c);
             continue;
         }
         do
-            expanded += ' ';
-        while (expanded.size() % static_cast<size_t>(tabColumns) != 0);
+            expanded += L' ';
+        while (++cells % tabColumns != 0);
     }
     return expanded;
 }
 
-std::string FitToColumns(const std::string& line, int columns)
+std::wstring FitToColumns(const std::wstring& line, int columns)
 {
     size_t fit = 0;
+    int used = 0;
     while (fit < line.size()) {
-        const size_t width = IsDBCSLeadByte(static_cast<BYTE>(line[fit])) && fit + 1 < line.size() ? 2 : 1;
-        if (fit + width > static_cast<size_t>(std::max(columns, 0)))
+        // A surrogate pair stays whole.
+        const size_t units = IsHighSurrogate(line[fit]) && fit + 1 < line.size() ? 2 : 1;
+        const int cells = CellsOf(line[fit]);
+        if (used + cells > columns)
             break;
-        fit += width;
+        used += cells;
+        fit += units;
     }
     return line.substr(0, fit);
 }
 
-TextPages::TextPages(const std::string& text, int lineHeight, int cellWidth, SIZE area)
+TextPages::TextPages(const std::wstring& text, int lineHeight, int cellWidth, SIZE area)
     : lines_(SplitLines(text)),
       lineHeight_(std::max(lineHeight, 1)),
       cellWidth_(std::max(cellWidth, 1)),
@@ -68,9 +105,9 @@ UINT TextPages::PageCount() const
     return static_cast<UINT>(std::max<size_t>((lines_.size() + perPage - 1) / perPage, 1));
 }
 
-std::vector<std::string> TextPages::LinesOf(UINT page) const
+std::vector<std::wstring> TextPages::LinesOf(UINT page) const
 {
-    std::vector<std::string> lines;
+    std::vector<std::wstring> lines;
     if (page < 1)
         return lines;
     const size_t first = static_cast<size_t>(page - 1) * static_cast<size_t>(linesPerPage_);
@@ -80,16 +117,18 @@ std::vector<std::string> TextPages::LinesOf(UINT page) const
     return lines;
 }
 
-// Each byte advances one cell, so that the characters keep to the grid of
-// the picture whatever widths the device's glyphs have.
+// Each character advances its cells, so that the characters keep to the
+// grid of the picture whatever widths the device's glyphs have.
 bool TextPages::Draw(HDC dc, UINT page, POINT origin) const
 {
     bool drawn = true;
     int y = origin.y;
     std::vector<INT> advances;
-    for (const std::string& line : LinesOf(page)) {
-        advances.assign(line.size(), cellWidth_);
-        if (!line.empty() && !ExtTextOutA(dc, origin.x, y, 0, nullptr, line.data(),
+    for (const std::wstring& line : LinesOf(page)) {
+        advances.clear();
+        for (wchar_t character : line)
+            advances.push_back(CellsOf(character) * cellWidth_);
+        if (!line.empty() && !ExtTextOutW(dc, origin.x, y, 0, nullptr, line.data(),
                                           static_cast<UINT>(line.size()), advances.data()))
             drawn = false;
         y += lineHeight_;

@@ -4,6 +4,7 @@
 
 #include "command.h"
 #include "print_info.h"
+#include "text_encoding.h"
 #include "window.h"
 
 #include <string>
@@ -26,9 +27,10 @@ public:
     // The document has been made or read; the view shows it.
     virtual void OnInitialUpdate() {}
 
-    // The document's bytes as the view holds them, and putting them in.
-    virtual std::string SaveBytes() const = 0;
-    virtual bool LoadBytes(const std::string& bytes) = 0;
+    // The document's text as a file's bytes in `encoding` (*lost: whether
+    // characters became "?"), and a file's bytes put in.
+    virtual std::string SaveBytes(TextEncoding encoding, bool* lost) const = 0;
+    virtual bool LoadBytes(const std::string& bytes, TextEncoding encoding) = 0;
 
     // A control notification (WM_COMMAND) that the view's window sent its frame.
     virtual void OnNotification(UINT code) { (void)code; }

@@ -8,7 +8,7 @@ namespace {
 
 // A window property rather than GWLP_USERDATA or DWLP_USER: subclassed
 // controls and dialogs may use those themselves.
-const char kObjectProperty[] = "QuillscapeWindow";
+const wchar_t kObjectProperty[] = L"QuillscapeWindow";
 
 // Our place in a window's chain of subclasses.
 constexpr UINT_PTR kSubclassId = 0x5153;
@@ -42,32 +42,32 @@ Window::~Window()
 
 Window* Window::FromHandle(HWND hwnd)
 {
-    return hwnd ? static_cast<Window*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+    return hwnd ? static_cast<Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
 }
 
-bool Window::RegisterClassFor(const char* className, UINT style, HICON icon, HCURSOR cursor,
+bool Window::RegisterClassFor(const wchar_t* className, UINT style, HICON icon, HCURSOR cursor,
                               HBRUSH background)
 {
-    WNDCLASSEXA wc{};
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = CreatedProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hInstance = GetModuleHandleW(nullptr);
     wc.hIcon = icon;
     wc.hIconSm = icon;
     wc.hCursor = cursor;
     wc.hbrBackground = background;
     wc.lpszClassName = className;
-    return RegisterClassExA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterClassExW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-HWND Window::Create(const char* className, const char* title, DWORD style, DWORD exStyle, const RECT& rect,
+HWND Window::Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, const RECT& rect,
                     HWND parent, HMENU menuOrId)
 {
     const bool placed = rect.left != CW_USEDEFAULT;
-    return CreateWindowExA(exStyle, className, title, style, rect.left, placed ? rect.top : CW_USEDEFAULT,
+    return CreateWindowExW(exStyle, className, title, style, rect.left, placed ? rect.top : CW_USEDEFAULT,
                            placed ? rect.right - rect.left : CW_USEDEFAULT, placed ? rect.bottom - rect.top : 0,
-                           parent, menuOrId, GetModuleHandleA(nullptr), this);
+                           parent, menuOrId, GetModuleHandleW(nullptr), this);
 }
 
 bool Window::Subclass(HWND hwnd)
@@ -84,7 +84,7 @@ bool Window::Subclass(HWND hwnd)
 
 bool Window::Bind(HWND hwnd)
 {
-    if (!SetPropA(hwnd, kObjectProperty, this))
+    if (!SetPropW(hwnd, kObjectProperty, this))
         return false;
     hwnd_ = hwnd;
     return true;
@@ -96,7 +96,7 @@ void Window::Unbind()
         RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
         subclassed_ = false;
     }
-    RemovePropA(hwnd_, kObjectProperty);
+    RemovePropW(hwnd_, kObjectProperty);
     hwnd_ = nullptr;
 }
 
@@ -119,7 +119,7 @@ LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) const
@@ -129,7 +129,7 @@ bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     const HWND control = ControlOf(message, lParam);
     if (!control || GetParent(control) != hwnd_ || !FromHandle(control))
         return false;
-    const LRESULT answer = SendMessageA(control, Reflected(message), wParam, lParam);
+    const LRESULT answer = SendMessageW(control, Reflected(message), wParam, lParam);
     if (!answer)
         return false;
     *result = message == WM_COMMAND ? 0 : answer;
@@ -155,17 +155,17 @@ LRESULT CALLBACK Window::CreatedProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 {
     Window* window = FromHandle(hwnd);
     if (!window && message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         // MDI children get their creation parameter wrapped once more.
         void* param = create->lpCreateParams;
         if (create->dwExStyle & WS_EX_MDICHILD)
-            param = reinterpret_cast<void*>(reinterpret_cast<MDICREATESTRUCTA*>(param)->lParam);
+            param = reinterpret_cast<void*>(reinterpret_cast<MDICREATESTRUCTW*>(param)->lParam);
         window = static_cast<Window*>(param);
         if (window && !window->Bind(hwnd))
             return FALSE;
     }
     if (!window)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     return Dispatch(window, message, wParam, lParam);
 }
 

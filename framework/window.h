@@ -41,7 +41,7 @@ public:
     // Creates a window of a class registered with RegisterClassFor and binds
     // it to this object from its very first message on. A rectangle whose
     // left is CW_USEDEFAULT leaves place and size to the system.
-    HWND Create(const char* className, const char* title, DWORD style, DWORD exStyle, const RECT& rect,
+    HWND Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, const RECT& rect,
                 HWND parent, HMENU menuOrId);
 
     // Binds an existing window: its own procedure, and any other subclass
@@ -51,7 +51,7 @@ public:
     // Registers a window class whose windows bind to the object given as
     // the creation parameter. False only if registration failed for a
     // reason other than the class existing already.
-    static bool RegisterClassFor(const char* className, UINT style, HICON icon, HCURSOR cursor,
+    static bool RegisterClassFor(const wchar_t* className, UINT style, HICON icon, HCURSOR cursor,
                                  HBRUSH background);
 
     // Hands `object`, whose window exists, to that window, which deletes it

@@ -39,14 +39,14 @@ bool CIconButton::Subclass(HWND button)
 
 void CIconButton::PreSubclassWindow()
 {
-    const LONG style = GetWindowLongA(Handle(), GWL_STYLE);
+    const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
     m_subclassType = style & kTypeBits;
     m_toggles = IsCheckBoxType(m_subclassType);
     if (m_subclassType == BS_DEFPUSHBUTTON) {
         m_defaultButton = true;
         m_subclassType = BS_PUSHBUTTON;
     }
-    SetWindowLongA(Handle(), GWL_STYLE, (style & ~kTypeBits) | BS_OWNERDRAW);
+    SetWindowLongW(Handle(), GWL_STYLE, (style & ~kTypeBits) | BS_OWNERDRAW);
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -76,7 +76,7 @@ void CIconButton::RedrawNow()
 bool CIconButton::PreTranslateMessage(MSG* message)
 {
     if (m_tip)
-        SendMessageA(m_tip.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(message));
+        SendMessageW(m_tip.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(message));
     // A quick second click is a click of its own.
     if (message->message == WM_LBUTTONDBLCLK && message->hwnd == Handle())
         message->message = WM_LBUTTONDOWN;
@@ -220,7 +220,7 @@ void CIconButton::ShowDropMenu()
     m_menuShown = true;
     RedrawNow();
     if (m_menuNotification.window)
-        SendMessageA(m_menuNotification.window, m_menuNotification.message, reinterpret_cast<WPARAM>(popup),
+        SendMessageW(m_menuNotification.window, m_menuNotification.message, reinterpret_cast<WPARAM>(popup),
                      m_menuNotification.param);
     RECT rect;
     GetWindowRect(Handle(), &rect);
@@ -230,7 +230,7 @@ void CIconButton::ShowDropMenu()
     RedrawNow();
     // 0: the menu was closed without a choice.
     if (command)
-        PostMessageA(m_menuOwner ? m_menuOwner : GetParent(Handle()), WM_COMMAND, MAKEWPARAM(LOWORD(command), 0),
+        PostMessageW(m_menuOwner ? m_menuOwner : GetParent(Handle()), WM_COMMAND, MAKEWPARAM(LOWORD(command), 0),
                      0);
 }
 

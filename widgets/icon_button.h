@@ -80,7 +80,7 @@ public:
     // Sets the tooltip's text, making the tooltip on first use, and
     // activates or deactivates it. 1 if the tooltip cannot be made or the
     // string cannot be loaded.
-    DWORD AssignTip(const char* text, bool activate = true);
+    DWORD AssignTip(const wchar_t* text, bool activate = true);
     DWORD AssignTip(int stringId, bool activate = true);
     // A balloon, if asked before the tooltip is made.
     DWORD UseBalloonTip();
@@ -128,7 +128,7 @@ protected:
     virtual void DrawBorder(HDC dc, const RECT& rect);
     virtual void DrawIcon(HDC dc, bool hasCaption, const RECT& rect, RECT* captionArea);
     virtual void DrawBitmap(HDC dc, bool hasCaption, const RECT& rect, RECT* captionArea);
-    virtual void DrawCaption(HDC dc, const std::string& caption, const RECT& area);
+    virtual void DrawCaption(HDC dc, const std::wstring& caption, const RECT& area);
 
     struct IconSlot {
         OwnedIcon icon;

@@ -80,7 +80,7 @@ void CIconButton::DrawItem(const DRAWITEMSTRUCT& item)
     if (!m_noBackdrop)
         DrawBackground(dc, &rect);
     DrawBorder(dc, rect);
-    const std::string caption = WindowText(Handle());
+    const std::wstring caption = WindowText(Handle());
     RECT captionArea = rect;
     if (m_icons[0].icon)
         DrawIcon(dc, !caption.empty(), rect, &captionArea);
@@ -137,7 +137,7 @@ void CIconButton::DrawIcon(HDC dc, bool hasCaption, const RECT& rect, RECT* capt
     const ImageLayout layout =
         PlaceImage(rect, slot.size, hasCaption, m_imagePlacement, {m_marginX, m_marginY}, PressOffset());
     *captionArea = layout.caption;
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(slot.icon.Get()), 0, layout.image.left,
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(slot.icon.Get()), 0, layout.image.left,
                layout.image.top, slot.size.cx, slot.size.cy, DST_ICON | (m_disabled ? DSS_DISABLED : DSS_NORMAL));
 }
 
@@ -162,21 +162,21 @@ void CIconButton::DrawBitmap(HDC dc, bool hasCaption, const RECT& rect, RECT* ca
         FillSolidRect(scratchDc.Get(), {0, 0, slot.size.cx, slot.size.cy}, kWhite);
         DrawMasked(scratchDc.Get(), 0, 0, slot.bitmap.Get(), slot.mask.Get(), slot.size);
     }
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(scratch.Get()), 0, x, y, slot.size.cx, slot.size.cy,
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(scratch.Get()), 0, x, y, slot.size.cx, slot.size.cy,
                DST_BITMAP | DSS_DISABLED);
 }
 
-void CIconButton::DrawCaption(HDC dc, const std::string& caption, const RECT& area)
+void CIconButton::DrawCaption(HDC dc, const std::wstring& caption, const RECT& area)
 {
     const SavedDC saved(dc);
-    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
     if (font)
         SelectObject(dc, font);
     RECT shifted = area;
     const POINT offset = PressOffset();
     OffsetRect(&shifted, offset.x, offset.y);
     RECT text = shifted;
-    DrawTextA(dc, caption.c_str(), -1, &text, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
     OffsetRect(&text, ((shifted.right - shifted.left) - (text.right - text.left)) / 2,
                ((shifted.bottom - shifted.top) - (text.bottom - text.top)) / 2);
     SetBkMode(dc, TRANSPARENT);
@@ -184,11 +184,11 @@ void CIconButton::DrawCaption(HDC dc, const std::string& caption, const RECT& ar
         RECT raised = text;
         OffsetRect(&raised, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextA(dc, caption.c_str(), -1, &raised, DT_WORDBREAK | DT_CENTER);
+        DrawTextW(dc, caption.c_str(), -1, &raised, DT_WORDBREAK | DT_CENTER);
         SetTextColor(dc, GetSysColor(COLOR_3DSHADOW));
     } else {
         SetBkColor(dc, m_stateColours[ColourSlot()]);
         SetTextColor(dc, m_stateColours[ColourSlot() + 1]);
     }
-    DrawTextA(dc, caption.c_str(), -1, &text, DT_WORDBREAK | DT_CENTER);
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_WORDBREAK | DT_CENTER);
 }

@@ -21,7 +21,7 @@ Tint TintOf(int copy)
 
 HANDLE LoadImageResource(int id, UINT type, UINT flags)
 {
-    return id > 0 ? LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), type, 0, 0, flags) : nullptr;
+    return id > 0 ? LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), type, 0, 0, flags) : nullptr;
 }
 
 bool IconSize(HICON icon, SIZE* size)
@@ -32,7 +32,7 @@ bool IconSize(HICON icon, SIZE* size)
     const OwnedBitmap mask(info.hbmMask);
     const OwnedBitmap colour(info.hbmColor);
     BITMAP bitmap{};
-    if (!GetObjectA(colour ? colour.Get() : mask.Get(), sizeof bitmap, &bitmap))
+    if (!GetObjectW(colour ? colour.Get() : mask.Get(), sizeof bitmap, &bitmap))
         return false;
     // A monochrome icon keeps its AND and XOR halves in one bitmap.
     *size = {bitmap.bmWidth, colour ? bitmap.bmHeight : bitmap.bmHeight / 2};
@@ -42,7 +42,7 @@ bool IconSize(HICON icon, SIZE* size)
 bool BitmapSize(HBITMAP handle, SIZE* size)
 {
     BITMAP bitmap{};
-    if (GetObjectType(handle) != OBJ_BITMAP || !GetObjectA(handle, sizeof bitmap, &bitmap))
+    if (GetObjectType(handle) != OBJ_BITMAP || !GetObjectW(handle, sizeof bitmap, &bitmap))
         return false;
     *size = {bitmap.bmWidth, bitmap.bmHeight};
     return true;

@@ -2,6 +2,7 @@
 
 #include "icon_button.h"
 
+#include "application.h"
 #include "colour_math.h"
 
 #include <commctrl.h>
@@ -27,9 +28,9 @@ bool IsColourSlot(int slot)
 }
 
 // The button's one tool: its client area.
-TOOLINFOA ToolOf(HWND button)
+TOOLINFOW ToolOf(HWND button)
 {
-    TOOLINFOA tool{};
+    TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = button;
     tool.uId = kToolId;
@@ -131,7 +132,7 @@ DWORD CIconButton::AssignCursor(int cursorId, bool redraw)
     m_cursor.Reset();
     if (cursorId) {
         m_cursor.Reset(static_cast<HCURSOR>(
-            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(cursorId), IMAGE_CURSOR, 0, 0, 0)));
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(cursorId), IMAGE_CURSOR, 0, 0, 0)));
         if (!m_cursor)
             return kCannotLoad;
     }
@@ -145,38 +146,38 @@ bool CIconButton::EnsureTip()
         return true;
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
-    m_tip.Reset(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | m_tipStyleBits, CW_USEDEFAULT,
+    m_tip.Reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | m_tipStyleBits, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                                GetModuleHandleA(nullptr), nullptr));
+                                GetModuleHandleW(nullptr), nullptr));
     if (!m_tip)
         return false;
-    SendMessageA(m_tip.Get(), TTM_ACTIVATE, FALSE, 0);
-    SendMessageA(m_tip.Get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    SendMessageW(m_tip.Get(), TTM_ACTIVATE, FALSE, 0);
+    SendMessageW(m_tip.Get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
     return true;
 }
 
-DWORD CIconButton::AssignTip(const char* text, bool activate)
+DWORD CIconButton::AssignTip(const wchar_t* text, bool activate)
 {
     if (!EnsureTip())
         return kCannotLoad;
-    TOOLINFOA tool = ToolOf(Handle());
-    tool.lpszText = const_cast<char*>(text ? text : "");
-    if (SendMessageA(m_tip.Get(), TTM_GETTOOLCOUNT, 0, 0) == 0) {
+    TOOLINFOW tool = ToolOf(Handle());
+    tool.lpszText = const_cast<wchar_t*>(text ? text : L"");
+    if (SendMessageW(m_tip.Get(), TTM_GETTOOLCOUNT, 0, 0) == 0) {
         GetClientRect(Handle(), &tool.rect);
-        SendMessageA(m_tip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(m_tip.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     } else {
-        SendMessageA(m_tip.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(m_tip.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    SendMessageA(m_tip.Get(), TTM_ACTIVATE, activate, 0);
+    SendMessageW(m_tip.Get(), TTM_ACTIVATE, activate, 0);
     return 0;
 }
 
 DWORD CIconButton::AssignTip(int stringId, bool activate)
 {
-    char text[1024];
-    if (!LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(stringId), text, sizeof text))
+    const std::wstring text = LoadString(static_cast<UINT>(stringId));
+    if (text.empty())
         return kCannotLoad;
-    return AssignTip(text, activate);
+    return AssignTip(text.c_str(), activate);
 }
 
 // The tool covers the client area also after the button was resized.
@@ -184,9 +185,9 @@ void CIconButton::FitTipToClient()
 {
     if (!m_tip)
         return;
-    TOOLINFOA tool = ToolOf(Handle());
+    TOOLINFOW tool = ToolOf(Handle());
     GetClientRect(Handle(), &tool.rect);
-    SendMessageA(m_tip.Get(), TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(m_tip.Get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 DWORD CIconButton::UseBalloonTip()
@@ -216,7 +217,7 @@ DWORD CIconButton::AssignDropMenu(int menuId, HWND owner, bool redraw)
     m_menu.Reset();
     m_menuOwner = owner;
     if (menuId) {
-        m_menu.Reset(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId)));
+        m_menu.Reset(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menuId)));
         if (!m_menu)
             return kCannotLoad;
     }

@@ -45,7 +45,7 @@ protected:
 
 TEST_F(DocumentsTest, NewDocumentsAreNumberedAndSizedAfterTheLastConversion)
 {
-    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), "Quillscape");
+    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), L"Quillscape");
     EXPECT_FALSE(Enabled(kCommandSave)) << "no document: no save, cut, copy or paste";
     EXPECT_FALSE(Enabled(kCommandCopy));
     EXPECT_FALSE(Enabled(kCommandPaste));
@@ -67,8 +67,8 @@ TEST_F(DocumentsTest, NewDocumentsAreNumberedAndSizedAfterTheLastConversion)
     app_.Command(kCommandNew);
     GetWindowRect(Active()->Handle(), &rect);
     EXPECT_EQ(rect.right - rect.left, 170 + 2 * GetSystemMetrics(SM_CXDLGFRAME));
-    EXPECT_EQ(WindowText(Active()->Handle()), "QSC2");
-    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), "Quillscape - QSC2");
+    EXPECT_EQ(WindowText(Active()->Handle()), L"QSC2");
+    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), L"Quillscape - QSC2");
     EXPECT_FALSE(ActiveDocument()->IsModified());
     ResetCaptureState();
 
@@ -84,48 +84,50 @@ TEST_F(DocumentsTest, NewDocumentsAreNumberedAndSizedAfterTheLastConversion)
 
 TEST_F(DocumentsTest, SavingWritesExactlyTheBytesAndOpeningShowsThemAgain)
 {
+    const std::string lines = "\x84\xA1\x84\x9F\x84\xA2\r\n\x84\xA0 \x84\xA0\r\n";  // ┌─┐ / │ │
+    Document* document = NewDocumentWith(lines);
+    const std::wstring path = ScratchPath(L"picture.txt");
+    ASSERT_TRUE(document->DoSave(path));
+    EXPECT_EQ(FileBytes(path), lines) << "a converted picture is saved in Shift-JIS";
+    EXPECT_EQ(WindowText(Active()->Handle()), L"picture.txt");
+    EXPECT_EQ(app_.RecentFiles()->Path(0), path);
+    ActiveDocument()->OnCloseDocument();
+
     // Half a double-byte character and a character that code page 932 maps
     // twice do not survive a round trip through the control's Unicode text.
-    const std::string picture = "\x84\xA1\x84\x9F\x84\xA2\r\n\x84\xA0 \xED\x40 \x82\r\n";
-    Document* document = NewDocumentWith(picture);
-    const std::string path = ScratchPath("picture.txt");
-    ASSERT_TRUE(document->DoSave(path));
-    EXPECT_EQ(FileBytes(Widen(path)), picture);
-    EXPECT_EQ(WindowText(Active()->Handle()), "picture.txt");
-    EXPECT_EQ(app_.RecentFiles()->Path(0), path);
-
-    ActiveDocument()->OnCloseDocument();
+    const std::string picture = lines + "\xED\x40 \x82\r\n";
+    ASSERT_TRUE(WriteFileBytes(path, picture));
     ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
     EXPECT_FALSE(ActiveDocument()->IsModified());
     ASSERT_TRUE(ActiveDocument()->DoFileSave());
-    EXPECT_EQ(FileBytes(Widen(path)), picture) << "read and written back unchanged";
+    EXPECT_EQ(FileBytes(path), picture) << "read and written back unchanged";
 
     // Once the text is edited, the control's text is what is saved.
     SendMessageA(ActiveView()->Edit(), EM_SETSEL, 0, 0);
     SendMessageA(ActiveView()->Edit(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
     EXPECT_TRUE(ActiveDocument()->IsModified());
     ASSERT_TRUE(ActiveDocument()->DoFileSave());
-    EXPECT_EQ(FileBytes(Widen(path)).value_or("").substr(0, 7), "x\x84\xA1\x84\x9F\x84\xA2");
+    EXPECT_EQ(FileBytes(path).value_or("").substr(0, 7), "x\x84\xA1\x84\x9F\x84\xA2");
     EXPECT_TRUE(app_.messages.empty());
 }
 
 TEST_F(DocumentsTest, AFailedSaveKeepsTheTextTheFlagAndThePreviousFile)
 {
     Document* document = NewDocumentWith("picture\r\n");
-    const std::string path = ScratchPath("kept.txt");
-    ASSERT_TRUE(WriteFileBytes(Widen(path), "previous"));
+    const std::wstring path = ScratchPath(L"kept.txt");
+    ASSERT_TRUE(WriteFileBytes(path, "previous"));
     document->SetModifiedFlag(true);
 
-    EXPECT_FALSE(document->DoSave(ScratchPath("no such folder\\x.txt")));
-    const std::string folder = ScratchPath("a folder");
-    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_FALSE(document->DoSave(ScratchPath(L"no such folder\\x.txt")));
+    const std::wstring folder = ScratchPath(L"a folder");
+    CreateDirectoryW(folder.c_str(), nullptr);
     EXPECT_FALSE(document->DoSave(folder)) << "a folder cannot be replaced by the file";
     ASSERT_EQ(app_.messages.size(), 2u);
     EXPECT_EQ(app_.messages[0], LoadString(kSaveFailedMessage));
     EXPECT_TRUE(document->IsModified());
-    EXPECT_EQ(ActiveView()->Text(), "picture\r\n");
-    EXPECT_EQ(FileBytes(Widen(path)), "previous");
-    EXPECT_EQ(document->Title(), "QSC1");
+    EXPECT_EQ(ActiveView()->Text(), L"picture\r\n");
+    EXPECT_EQ(FileBytes(path), "previous");
+    EXPECT_EQ(document->Title(), L"QSC1");
 }
 
 TEST_F(DocumentsTest, TheMessagePaneShowsTheHighlightedCommandsPrompt)
@@ -140,7 +142,7 @@ TEST_F(DocumentsTest, TheMessagePaneShowsTheHighlightedCommandsPrompt)
     EXPECT_EQ(pane(), "レディ");
     HMENU menu = GetMenu(frame);
     SendMessageA(frame, WM_MENUSELECT, MAKEWPARAM(kCommandExit, MF_STRING), reinterpret_cast<LPARAM>(menu));
-    EXPECT_EQ(pane(), PromptPart(LoadString(kCommandExit)));
+    EXPECT_EQ(Widen(pane()), PromptPart(LoadString(kCommandExit)));
     EXPECT_FALSE(pane().empty());
     SendMessageA(frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(pane(), "レディ") << "the idle text when the menu closes";
@@ -153,11 +155,11 @@ TEST_F(DocumentsTest, TheMessagePaneShowsTheHighlightedCommandsPrompt)
 
 TEST_F(DocumentsTest, FilesThatCannotBeShownOpenNothing)
 {
-    const std::string large = ScratchPath("large.txt");
-    ASSERT_TRUE(WriteFileBytes(Widen(large), std::string(kEditViewLimit + 1, 'a')));
-    const std::string withNul = ScratchPath("zero byte.txt");
-    ASSERT_TRUE(WriteFileBytes(Widen(withNul), std::string("a\0b", 3)));
-    const std::string missing = ScratchPath("missing.txt");
+    const std::wstring large = ScratchPath(L"large.txt");
+    ASSERT_TRUE(WriteFileBytes(large, std::string(kEditViewLimit + 1, 'a')));
+    const std::wstring withNul = ScratchPath(L"zero byte.txt");
+    ASSERT_TRUE(WriteFileBytes(withNul, std::string("a\0b", 3)));
+    const std::wstring missing = ScratchPath(L"missing.txt");
 
     EXPECT_EQ(app_.OpenDocumentFile(large), nullptr);
     EXPECT_EQ(app_.OpenDocumentFile(withNul), nullptr);
@@ -166,15 +168,15 @@ TEST_F(DocumentsTest, FilesThatCannotBeShownOpenNothing)
     EXPECT_EQ(DocumentCount(), 0u) << "no document half-loaded";
     EXPECT_EQ(Active(), nullptr);
     ASSERT_EQ(app_.messages.size(), 3u);
-    EXPECT_NE(app_.messages[0].find(large), std::string::npos) << "the too-large message names the file";
+    EXPECT_NE(app_.messages[0].find(large), std::wstring::npos) << "the too-large message names the file";
     EXPECT_EQ(app_.messages[1], LoadString(kOpenFailedMessage));
     EXPECT_EQ(app_.messages[2], LoadString(kOpenFailedMessage));
 
     // A recent file that has gone leaves the list with the same message.
-    ASSERT_TRUE(WriteFileBytes(Widen(missing), "here"));
+    ASSERT_TRUE(WriteFileBytes(missing, "here"));
     ASSERT_NE(app_.OpenDocumentFile(missing), nullptr);
     ActiveDocument()->OnCloseDocument();
-    DeleteFileA(missing.c_str());
+    DeleteFileW(missing.c_str());
     app_.Command(kFirstRecentFileCommand);
     EXPECT_EQ(app_.RecentFiles()->Size(), 0u);
     EXPECT_EQ(app_.messages.back(), LoadString(kOpenFailedMessage));
@@ -188,7 +190,7 @@ TEST_F(DocumentsTest, ClosingAModifiedDocumentAsksAndRespectsTheAnswer)
     app_.answer = IDCANCEL;
     app_.Command(kCommandClose);
     ASSERT_EQ(DocumentCount(), 1u) << "cancel keeps everything";
-    EXPECT_EQ(app_.messages.back(), "QSC1 への変更を保存しますか?");
+    EXPECT_EQ(app_.messages.back(), L"QSC1 への変更を保存しますか?");
     EXPECT_TRUE(document->IsModified());
 
     app_.answer = IDCANCEL;
@@ -206,14 +208,14 @@ TEST_F(DocumentsTest, ClosingAModifiedDocumentAsksAndRespectsTheAnswer)
     EXPECT_EQ(DocumentCount(), 0u) << "an unmodified document closes without asking";
     EXPECT_EQ(app_.messages.size(), 3u);
     EXPECT_EQ(GetMenuItemCount(GetMenu(app_.MainFrame()->Handle())), 4) << "the frame's own menu is back";
-    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), "Quillscape");
+    EXPECT_EQ(WindowText(app_.MainFrame()->Handle()), L"Quillscape");
 }
 
 // The Window menu's entry for the `number`th child frame.
-std::string WindowMenuEntry(HWND frame, int number)
+std::wstring WindowMenuEntry(HWND frame, int number)
 {
-    char text[256] = "";
-    GetMenuStringA(GetMenu(frame), kFirstMdiChildId + number - 1, text, sizeof text, MF_BYCOMMAND);
+    wchar_t text[256] = L"";
+    GetMenuStringW(GetMenu(frame), kFirstMdiChildId + number - 1, text, 256, MF_BYCOMMAND);
     return text;
 }
 
@@ -234,32 +236,32 @@ TEST_F(DocumentsTest, TitlesCaptionsAndSizesBehaveAsInEveryMdiProgram)
         result.title = title;
         ASSERT_TRUE(frame->ShowConversion(result));
         TestApp::Pump();
-        EXPECT_EQ(WindowText(Active()->Handle()), shown);
-        EXPECT_EQ(WindowText(main), "Quillscape - " + shown);
+        EXPECT_EQ(WindowText(Active()->Handle()), Widen(shown));
+        EXPECT_EQ(WindowText(main), L"Quillscape - " + Widen(shown));
         ++number;
-        EXPECT_EQ(WindowMenuEntry(main, number), "&" + std::to_string(number) + " " + shown);
-        EXPECT_EQ(ActiveView()->Text(), result.text);
+        EXPECT_EQ(WindowMenuEntry(main, number), L"&" + std::to_wstring(number) + L" " + Widen(shown));
+        EXPECT_EQ(ActiveView()->Text(), Widen(result.text));
     }
 
     SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
     TestApp::Pump();
-    EXPECT_EQ(WindowText(main), "Quillscape - [firstline]");
+    EXPECT_EQ(WindowText(main), L"Quillscape - [firstline]");
     result.title = "third";
     ASSERT_TRUE(frame->ShowConversion(result));
     TestApp::Pump();
     EXPECT_TRUE(IsZoomed(Active()->Handle())) << "a new document opens maximised beside a maximised one";
-    EXPECT_EQ(WindowText(main), "Quillscape - [third]");
-    EXPECT_EQ(WindowMenuEntry(main, 3), "&3 third");
+    EXPECT_EQ(WindowText(main), L"Quillscape - [third]");
+    EXPECT_EQ(WindowMenuEntry(main, 3), L"&3 third");
     SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
     TestApp::Pump();
-    EXPECT_EQ(WindowText(main), "Quillscape - third");
+    EXPECT_EQ(WindowText(main), L"Quillscape - third");
 
     // A file's frame is sized for its text, whatever the last conversion's size.
     OutputCols = 100;
     OutputRows = 20;
-    const std::string path = ScratchPath("lines.txt");
+    const std::wstring path = ScratchPath(L"lines.txt");
     ASSERT_TRUE(
-        WriteFileBytes(Widen(path), "12345678901234567890\r\n\x8F\xE3\r\n" + std::string(30, '-') + "\r\nlast"));
+        WriteFileBytes(path, "12345678901234567890\r\n\x8F\xE3\r\n" + std::string(30, '-') + "\r\nlast"));
     ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
     TestApp::Pump();
     RECT rect, client;

@@ -31,7 +31,7 @@ TEST(SettingsTest, EachEdgeOffTheScreenMovesToTheScreensEdge)
 TEST(SettingsTest, PlacementAndOptionsPersistAsStored)
 {
     ForgetProfile();
-    const Profile profile("Quon", "Quillscape");
+    const Profile profile(L"Quon", L"Quillscape");
     EXPECT_TRUE(SameRect(LoadFramePlacement(profile), RECT{0, 0, 640, 400}));
     EXPECT_FALSE(StartsMaximised(profile));
     LoadOptionFlags(profile);
@@ -39,21 +39,21 @@ TEST(SettingsTest, PlacementAndOptionsPersistAsStored)
               (std::vector<int32_t>{1, 1, 1, 0}));
 
     SaveFramePlacement(profile, RECT{10, 20, 410, 320}, true);
-    EXPECT_EQ(profile.GetInt("Settei", "top", -1), 20) << "the key is stored in lower case";
+    EXPECT_EQ(profile.GetInt(L"Settei", L"top", -1), 20) << "the key is stored in lower case";
     EXPECT_TRUE(SameRect(LoadFramePlacement(profile), RECT{10, 20, 410, 320}));
     EXPECT_TRUE(StartsMaximised(profile));
-    profile.WriteInt("Settei", "Zoom", 2);
+    profile.WriteInt(L"Settei", L"Zoom", 2);
     EXPECT_FALSE(StartsMaximised(profile)) << "only exactly 1 means maximised";
 
     // Odd values are kept as they are, both ways.
-    profile.WriteInt("Settei", "CutUnderLine", 7);
-    profile.WriteInt("Settei", "NoMuitiLine", -1);
+    profile.WriteInt(L"Settei", L"CutUnderLine", 7);
+    profile.WriteInt(L"Settei", L"NoMuitiLine", -1);
     LoadOptionFlags(profile);
     EXPECT_EQ(CutUnderLine, 7);
     EXPECT_EQ(NoMuitiLine, -1);
     SaveOptionFlags(profile);
-    EXPECT_EQ(profile.GetInt("Settei", "CutUnderLine", 0), 7);
-    EXPECT_EQ(profile.GetInt("Settei", "NoMuitiLine", 0), -1);
+    EXPECT_EQ(profile.GetInt(L"Settei", L"CutUnderLine", 0), 7);
+    EXPECT_EQ(profile.GetInt(L"Settei", L"NoMuitiLine", 0), -1);
     ResetCaptureState();
     ForgetProfile();
 }

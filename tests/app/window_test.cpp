@@ -31,8 +31,8 @@ class PlainParent : public Window {
 public:
     PlainParent()
     {
-        RegisterClassFor("QsTestPlainParent", 0, nullptr, nullptr, nullptr);
-        Create("QsTestPlainParent", "", WS_OVERLAPPED, 0, RECT{0, 0, 200, 100}, nullptr, nullptr);
+        RegisterClassFor(L"QsTestPlainParent", 0, nullptr, nullptr, nullptr);
+        Create(L"QsTestPlainParent", L"", WS_OVERLAPPED, 0, RECT{0, 0, 200, 100}, nullptr, nullptr);
     }
     std::vector<UINT> handled;
 

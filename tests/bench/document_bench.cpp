@@ -42,7 +42,7 @@ public:
 // The program without its message boxes, which would wait for a user.
 class BenchApp : public CQuillscapeApp {
 public:
-    int ShowMessage(const std::string&, UINT) const override { return IDOK; }
+    int ShowMessage(const std::wstring&, UINT) const override { return IDOK; }
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(MainFrame()); }
 };
 

@@ -7,6 +7,7 @@
 #include "quillscape_process.h"
 #include "resource.h"
 #include "test_app.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +20,13 @@ namespace {
 // pixel below the link's 8 dialog units.)
 void ExpectOneLine(HWND control, HFONT font)
 {
-    const std::string text = WindowText(control);
+    const std::wstring text = WindowText(control);
     WindowDC dc(control);
     SelectedObject selected(dc.Get(), font);
     RECT area, needed;
     GetClientRect(control, &area);
     needed = area;
-    DrawTextA(dc.Get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc.Get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc.Get(), &metrics);
     EXPECT_LE(needed.right, area.right) << text;
@@ -37,7 +38,7 @@ TEST(AboutBoxTest, ShowsTheVersionAndALinkThatLooksAndPointsLikeOne)
     TestApp app;
     ForgetRecordedHelpCalls();
     WithModalDialog([&] { app.Command(kCommandAbout); }, [](HWND dialog) {
-        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_VERSION_LINE)), "Quillscape Version 2.0.2");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_VERSION_LINE)), L"Quillscape Version 2.0.2");
         HWND link = GetDlgItem(dialog, IDC_PRODUCT_LINK);
         EXPECT_EQ(WindowText(link), kProductPageAddress);
         EXPECT_TRUE(GetWindowLongA(link, GWL_STYLE) & SS_NOTIFY) << "the link takes clicks";
@@ -73,7 +74,7 @@ TEST(AboutBoxTest, ShowsTheVersionAndALinkThatLooksAndPointsLikeOne)
         EXPECT_EQ(HelpViewersOfThread(GetCurrentThreadId()).size(), 1u);
         Click(dialog, IDOK);
     });
-    EXPECT_EQ(RecordedFiles(HH_DISPLAY_TOC), std::vector<std::string>{HelpFilePath()})
+    EXPECT_EQ(RecordedFiles(HH_DISPLAY_TOC), std::vector<std::string>{Narrow(HelpFilePath())})
         << "the contents, once: the about box keeps the help message from its owner";
 }
 

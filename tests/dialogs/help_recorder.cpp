@@ -8,17 +8,29 @@
 
 namespace {
 
-using Entry = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using Entry = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 Entry SystemEntry()
 {
     char path[MAX_PATH] = "";
     GetSystemDirectoryA(path, MAX_PATH);
     HMODULE library = LoadLibraryA((std::string(path) + "\\hhctrl.ocx").c_str());
-    return library ? reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA"))) : nullptr;
+    return library ? reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW"))) : nullptr;
 }
 
-void Record(UINT command, LPCSTR file)
+// The file in the code page of the process, as the log holds it.
+std::string Narrowed(LPCWSTR file)
+{
+    if (!file)
+        return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, file, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, file, -1, &narrow[0], size, nullptr, nullptr);
+    narrow.pop_back();
+    return narrow;
+}
+
+void Record(UINT command, const std::string& file)
 {
     char log[MAX_PATH] = "";
     if (!GetEnvironmentVariableA("QS_HELP_LOG", log, MAX_PATH))
@@ -27,7 +39,7 @@ void Record(UINT command, LPCSTR file)
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return;
-    const std::string line = std::to_string(command) + " " + (file ? file : "") + "\n";
+    const std::string line = std::to_string(command) + " " + file + "\n";
     DWORD written = 0;
     WriteFile(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     CloseHandle(handle);
@@ -35,9 +47,9 @@ void Record(UINT command, LPCSTR file)
 
 }  // namespace
 
-extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
+extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpW(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data)
 {
-    Record(command, file);
+    Record(command, Narrowed(file));
     static const Entry entry = SystemEntry();
     return entry ? entry(caller, file, command, data) : nullptr;
 }

@@ -7,6 +7,7 @@
 #include "quillscape_process.h"
 #include "resource.h"
 #include "test_app.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ TEST(HelpTest, TheHelpCommandsAndMessageOpenOurFileAndTheExitClosesIt)
         EXPECT_TRUE(StateOfCommand(app->MainFrame()->Route(), id).enabled) << id;
 
     HWND frame = app->MainFrame()->Handle();
-    const std::string contents = HelpFilePath();
+    const std::string contents = Narrow(HelpFilePath());
     // The message sends the help command to the main window as well.
     const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> triggers = {
         {[&] { app->Command(kCommandHelp); }, {contents}},
@@ -44,7 +45,7 @@ TEST(HelpTest, TheHelpCommandsAndMessageOpenOurFileAndTheExitClosesIt)
         EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<long>(before), all.end()), files);
         const std::vector<HWND> viewers = HelpViewersOfThread(GetCurrentThreadId());
         ASSERT_EQ(viewers.size(), 1u) << "one viewer, used again";
-        EXPECT_EQ(WindowText(viewers[0]), "Quillscape ヘルプ") << "the caption of our help file";
+        EXPECT_EQ(WindowText(viewers[0]), L"Quillscape ヘルプ") << "the caption of our help file";
     }
 
     app.reset();
@@ -59,27 +60,27 @@ TEST(HelpTest, TheHelpCommandsAndMessageOpenOurFileAndTheExitClosesIt)
 TEST(HelpTest, TheLibraryComesFromItsRegisteredPlaceElseByNameAndIsNotSoughtAgain)
 {
     const wchar_t key[] = L"CLSID\\{6D1E5F0A-3C2B-4A77-9E41-0B5A7C1D2E39}";
-    const std::string classKey = "CLSID\\{6D1E5F0A-3C2B-4A77-9E41-0B5A7C1D2E39}\\InprocServer32";
+    const std::wstring classKey = L"CLSID\\{6D1E5F0A-3C2B-4A77-9E41-0B5A7C1D2E39}\\InprocServer32";
     const std::wstring recorder = HostPath(QS_HELP_RECORDER);
     const auto registerRecorder = [&] {
         RegSetKeyValueW(HKEY_CLASSES_ROOT, (std::wstring(key) + L"\\InprocServer32").c_str(), nullptr, REG_SZ,
                         recorder.c_str(), static_cast<DWORD>((recorder.size() + 1) * sizeof(wchar_t)));
     };
-    const std::string file = HelpFilePath();
+    const std::wstring file = HelpFilePath();
 
-    HtmlHelpLibrary missing(classKey, "qs-no-such-library.ocx");
+    HtmlHelpLibrary missing(classKey, L"qs-no-such-library.ocx");
     EXPECT_EQ(missing.Call(nullptr, file.c_str(), HH_DISPLAY_TOC, 0), nullptr);
     registerRecorder();
     EXPECT_EQ(missing.Call(nullptr, file.c_str(), HH_DISPLAY_TOC, 0), nullptr) << "not tried again";
 
     ForgetRecordedHelpCalls();
-    HtmlHelpLibrary registered(classKey, "qs-no-such-library.ocx");
+    HtmlHelpLibrary registered(classKey, L"qs-no-such-library.ocx");
     EXPECT_NE(registered.Call(nullptr, file.c_str(), HH_DISPLAY_TOC, 0), nullptr);
-    EXPECT_EQ(RecordedFiles(HH_DISPLAY_TOC), std::vector<std::string>{file}) << "through the registered one";
+    EXPECT_EQ(RecordedFiles(HH_DISPLAY_TOC), std::vector<std::string>{Narrow(file)}) << "through the registered one";
     RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
 
     ForgetRecordedHelpCalls();
-    HtmlHelpLibrary byName(classKey, "hhctrl.ocx");
+    HtmlHelpLibrary byName(classKey, L"hhctrl.ocx");
     EXPECT_NE(byName.Call(nullptr, file.c_str(), HH_DISPLAY_TOC, 0), nullptr);
     EXPECT_TRUE(RecordedHelpCalls().empty()) << "the system's library, found by its name";
     byName.Call(nullptr, nullptr, HH_CLOSE_ALL, 0);

@@ -5,6 +5,7 @@
 #include "program_windows.h"
 #include "quillscape_process.h"
 #include "test_app.h"
+#include "wide_text.h"
 #include "test_windows.h"
 #include "wait_until.h"
 #include "x_input.h"
@@ -34,7 +35,7 @@ std::set<DWORD> NotepadProcesses()
 bool ShowsTheTarget(DWORD process)
 {
     for (HWND window : VisibleTopLevelWindows(process, "Notepad")) {
-        if (WindowText(window).find("link-target") != std::string::npos)
+        if (WindowText(window).find(L"link-target") != std::wstring::npos)
             return true;
     }
     return false;
@@ -45,7 +46,7 @@ protected:
     // A parent that takes the clicks beside the link, and the link.
     void SetUp() override
     {
-        std::ofstream(target_) << "opened by the link\r\n";
+        std::ofstream(Narrow(target_)) << "opened by the link\r\n";
         RegisterPlainClass("QsLinkParent");
         HINSTANCE instance = GetModuleHandleA(nullptr);
         parent_ = CreateWindowExA(0, "QsLinkParent", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 100, 700, 400, 120,
@@ -78,7 +79,7 @@ protected:
         return opened;
     }
 
-    const std::string target_ = ScratchPath("link-target.txt");
+    const std::wstring target_ = ScratchPath(L"link-target.txt");
     XInput input_;
     HWND parent_ = nullptr;
     CHyperLink link_;
@@ -99,7 +100,7 @@ TEST_F(HyperLinkTest, OpensOnAReleaseOverTheLinkAfterAPressOnIt)
     EXPECT_EQ(ViewersOpenedBy(beside + "mousedown 1 " + onLink + "mouseup 1", link), 1u)
         << "the press on the link was still pending";
 
-    link_.SetTarget("");
+    link_.SetTarget(L"");
     EXPECT_EQ(ViewersOpenedBy(onLink + "mousedown 1 mouseup 1", link), 0u) << "no target";
     link_.SetTarget(target_);
     EXPECT_EQ(ViewersOpenedBy(beside + "mousedown 1 " + onLink + "mouseup 1", link), 0u)

@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "settings.h"
 #include "test_app.h"
+#include "wide_text.h"
 #include "test_windows.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ protected:
     {
         DropTarget = window;
         Frame()->ConvertWindow();
-        return static_cast<EditView*>(Frame()->ActiveChild()->GetView())->Text();
+        return Narrow(static_cast<EditView*>(Frame()->ActiveChild()->GetView())->Text());
     }
 
     // The flags as the exit stored them.
@@ -50,20 +51,20 @@ protected:
         SendMessageA(Frame()->Handle(), WM_CLOSE, 0, 0);
         TestApp::Pump();
         Flags stored;
-        for (const char* key : {"DelSpcLinFlg", "DelSpcColFlg", "CutUnderLine", "NoMuitiLine"})
-            stored.push_back(profile_.GetInt("Settei", key, -9));
+        for (const wchar_t* key : {L"DelSpcLinFlg", L"DelSpcColFlg", L"CutUnderLine", L"NoMuitiLine"})
+            stored.push_back(profile_.GetInt(L"Settei", key, -9));
         return stored;
     }
 
     TestApp app_;
-    const Profile profile_{"Quon", "Quillscape"};
+    const Profile profile_{L"Quon", L"Quillscape"};
 };
 
 TEST_F(OptionsDialogTest, OnlyFlagsOfOneAreTickedCancelKeepsOddValuesAndOkRewritesThem)
 {
-    profile_.WriteInt("Settei", "DelSpcColFlg", 0);
-    profile_.WriteInt("Settei", "CutUnderLine", 7);
-    profile_.WriteInt("Settei", "NoMuitiLine", -1);
+    profile_.WriteInt(L"Settei", L"DelSpcColFlg", 0);
+    profile_.WriteInt(L"Settei", L"CutUnderLine", 7);
+    profile_.WriteInt(L"Settei", L"NoMuitiLine", -1);
     LoadOptionFlags(profile_);
 
     WithOptions([](HWND dialog) {
@@ -84,7 +85,7 @@ TEST_F(OptionsDialogTest, OnlyFlagsOfOneAreTickedCancelKeepsOddValuesAndOkRewrit
 
     WithOptions([](HWND dialog) { Click(dialog, IDOK); });
     EXPECT_EQ(CurrentFlags(), (Flags{1, 0, 0, 0})) << "OK writes each flag back from its box";
-    EXPECT_EQ(profile_.GetInt("Settei", "CutUnderLine", 0), 7) << "the profile waits for the exit";
+    EXPECT_EQ(profile_.GetInt(L"Settei", L"CutUnderLine", 0), 7) << "the profile waits for the exit";
     EXPECT_EQ(StoredAtExit(), (Flags{1, 0, 0, 0}));
 }
 
@@ -107,7 +108,7 @@ TEST_F(OptionsDialogTest, TheNextConversionUsesTheConfirmedFlagsAndTheExitStores
         Click(dialog, IDC_CUT_UNDERLINE);
         Click(dialog, IDOK);
     });
-    EXPECT_EQ(profile_.GetInt("Settei", "CutUnderLine", -9), -9) << "nothing is written before the exit";
+    EXPECT_EQ(profile_.GetInt(L"Settei", L"CutUnderLine", -9), -9) << "nothing is written before the exit";
     const std::string after = Convert(target);
     EXPECT_NE(after.find("&Go"), std::string::npos) << after;
     EXPECT_GT(std::count(after.begin(), after.end(), '\n'), std::count(before.begin(), before.end(), '\n'))

@@ -45,7 +45,7 @@ protected:
     {
         HWND box = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (box = program_->MessageBox()) != nullptr; })) << "no prompt";
-        EXPECT_EQ(WindowText(box), "Quillscape");
+        EXPECT_EQ(ShownText(box), "Quillscape");
         EXPECT_EQ(ShiftJisToUtf8(MessageBoxText(box)), ShiftJisToUtf8(title + " への変更を保存しますか?"));
         ASSERT_TRUE(input_.MoveTo(CentreOf(GetDlgItem(box, button))));
         ASSERT_TRUE(input_.Run("click 1"));
@@ -68,10 +68,10 @@ protected:
         ASSERT_TRUE(input_.MoveTo(from));
         ASSERT_TRUE(input_.Press());
         ASSERT_TRUE(input_.Glide(from, CentreOf(dropWindow), 10));
-        ASSERT_TRUE(WaitUntil([&] { return WindowText(report) == "drag entered"; }))
+        ASSERT_TRUE(WaitUntil([&] { return ShownText(report) == "drag entered"; }))
             << "no drag came over the target from offset " << start;
         ASSERT_TRUE(input_.Release());
-        EXPECT_TRUE(WaitUntil([&] { return WindowText(report) == Hex(selected); })) << WindowText(report);
+        EXPECT_TRUE(WaitUntil([&] { return ShownText(report) == Hex(selected); })) << ShownText(report);
     }
 
     int drags_ = 0;
@@ -95,7 +95,7 @@ TEST_F(DocumentTest, FreshDocumentClosesAtOnceAnEditedOneAsksFirst)
     ASSERT_TRUE(WaitUntil([&] { return ViewText(view) != converted; })) << "the key did not reach the view";
 
     AskToClose(child);
-    const std::string title = WindowText(child);
+    const std::string title = ShownText(child);
     AnswerSavePrompt(title, IDCANCEL);
     EXPECT_TRUE(program_->Answers());
     EXPECT_TRUE(IsWindow(child));

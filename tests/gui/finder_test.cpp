@@ -27,7 +27,7 @@ protected:
     {
         EXPECT_TRUE(program_->Documents().empty());
         EXPECT_FALSE(program_->MessageBox()) << ShiftJisToUtf8(MessageBoxText(program_->MessageBox()));
-        EXPECT_EQ(WindowText(program_->Frame()), "Quillscape");
+        EXPECT_EQ(ShownText(program_->Frame()), "Quillscape");
     }
 };
 
@@ -121,7 +121,7 @@ TEST_F(FinderTest, TopLevelWindowIsConvertedWholeAndAControlAlone)
     {
         SCOPED_TRACE("the dialog");
         const QscapConversion whole = ExpectActiveDocumentIsConversionOf(dialog);
-        EXPECT_EQ(whole.title, WindowText(dialog));
+        EXPECT_EQ(whole.title, ShownText(dialog));
         // The picture is wider and higher than the main frame has room for.
         const SIZE wanted = PictureFrameSize(whole.outputCols, whole.outputRows);
         const SIZE room = ChildFrameRoom(program_->Frame());
@@ -207,7 +207,7 @@ TEST_F(FinderTest, DisabledButtonAndPlainLabelAreFound)
         HWND control = GetDlgItem(dialog, id);
         ASSERT_TRUE(ConvertAt(CentreOf(control)));
         EXPECT_EQ(program_->Documents().size(), ++documents);
-        EXPECT_EQ(ExpectActiveDocumentIsConversionOf(control).title, WindowText(control));
+        EXPECT_EQ(ExpectActiveDocumentIsConversionOf(control).title, ShownText(control));
     }
 }
 
@@ -266,13 +266,13 @@ TEST_F(FinderTest, EscStopsAConversionThatIsStillReading)
     ASSERT_TRUE(input_.MoveTo(CentreOf(program_->MdiClient())));
     const DWORD pressed = GetTickCount();
     ASSERT_TRUE(input_.Tap("Escape"));
-    const std::string titled = "Quillscape - " + WindowText(dialog);
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(frame) == titled; })) << ShiftJisToUtf8(WindowText(frame));
+    const std::string titled = "Quillscape - " + ShownText(dialog);
+    ASSERT_TRUE(WaitUntil([&] { return ShownText(frame) == titled; })) << ShiftJisToUtf8(ShownText(frame));
     EXPECT_LT(GetTickCount() - pressed, kStoppedWithinMs);
     ASSERT_TRUE(program_->Answers());
 
     ASSERT_EQ(program_->Documents().size(), 1u);
-    EXPECT_EQ(WindowText(program_->ActiveDocument()), WindowText(dialog));
+    EXPECT_EQ(ShownText(program_->ActiveDocument()), ShownText(dialog));
     EXPECT_EQ(ShiftJisToUtf8(MessagePaneText(frame)), ShiftJisToUtf8("取得を中止しました。"));
     const std::string text = ViewText(ViewOf(program_->ActiveDocument()));
     EXPECT_EQ(text.rfind("┏", 0), 0u) << ShiftJisToUtf8(text);

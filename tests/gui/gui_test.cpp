@@ -126,10 +126,10 @@ bool GuiTest::ReleaseAndWaitForDocuments(size_t documents)
     // A new document is titled QSC<n> until the conversion gives it its own title.
     const bool converted = WaitUntil([this, documents] {
         return program_->Documents().size() == documents &&
-               !StartsWith(WindowText(program_->ActiveDocument()), "QSC") && program_->Answers();
+               !StartsWith(ShownText(program_->ActiveDocument()), "QSC") && program_->Answers();
     });
     EXPECT_TRUE(converted) << program_->Documents().size() << " documents instead of " << documents
-                           << ", the active one titled \"" << ShiftJisToUtf8(WindowText(program_->ActiveDocument()))
+                           << ", the active one titled \"" << ShiftJisToUtf8(ShownText(program_->ActiveDocument()))
                            << "\"; " << FinderState(*program_, liftedImage_);
     return converted;
 }
@@ -161,8 +161,8 @@ QscapConversion GuiTest::ExpectActiveDocumentIsConversionOf(HWND target)
     EXPECT_TRUE(text == expected.text) << "the document:\n"
                                        << ShiftJisToUtf8(text) << "qscap:\n"
                                        << ShiftJisToUtf8(expected.text);
-    EXPECT_EQ(ShiftJisToUtf8(WindowText(child)), ShiftJisToUtf8(expected.title));
-    EXPECT_EQ(ShiftJisToUtf8(WindowText(program_->Frame())), ShiftJisToUtf8("Quillscape - " + expected.title));
+    EXPECT_EQ(ShiftJisToUtf8(ShownText(child)), ShiftJisToUtf8(expected.title));
+    EXPECT_EQ(ShiftJisToUtf8(ShownText(program_->Frame())), ShiftJisToUtf8("Quillscape - " + expected.title));
 
     EXPECT_EQ(static_cast<size_t>(expected.outputRows), LineCount(expected.text));
     const SIZE wanted = PictureFrameSize(expected.outputCols, expected.outputRows);

@@ -103,7 +103,7 @@ TEST_F(StartupTest, FirstStartWithAFileNameOnTheCommandLineOpensNothing)
 
     ASSERT_TRUE(StartProgram(L"\"" + std::wstring(path) + L"\""));
     EXPECT_TRUE(program_->Documents().empty());
-    EXPECT_EQ(WindowText(program_->Frame()), "Quillscape");
+    EXPECT_EQ(ShownText(program_->Frame()), "Quillscape");
     EXPECT_FALSE(IsZoomed(program_->Frame()));
     ExpectFrameAt({0, 0, 640, 400});
     ASSERT_TRUE(program_->Close());

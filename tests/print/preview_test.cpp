@@ -16,6 +16,7 @@
 #include "shown_text.h"
 #include "view.h"
 #include "wait_until.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -199,7 +200,7 @@ TEST_F(PreviewTest, ThePreviewTakesTheFrameAndGivesItBackAsItWas)
     EXPECT_TRUE(IsWindowVisible(app_.MainFrame()->MdiClient()));
     EXPECT_EQ(app_.MainFrame()->ActiveChild()->GetView(), view);
     EXPECT_EQ(view->Pages(), nullptr) << "the end of printing came with the close";
-    EXPECT_EQ(MessagePaneText(Frame()), LoadString(kIdleMessageId));
+    EXPECT_EQ(Widen(MessagePaneText(Frame())), LoadString(kIdleMessageId));
     EXPECT_TRUE(app_.messages.empty());
 }
 

@@ -3,6 +3,7 @@
 // pagination; the printer-font rule at two scales; the print-setup choice
 // kept; jobs that are cancelled or fail half-way never reach the queue.
 #include "printing_test.h"
+#include "wide_text.h"
 
 #include "application.h"
 #include "child_frame.h"
@@ -37,7 +38,7 @@ struct LongDocument {
 LongDocument MakeLongDocument(int lineCount, int columns)
 {
     LongDocument document;
-    const std::vector<std::string> numbered = SplitLines(NumberedLines(lineCount, 40));
+    const std::vector<std::string> numbered = TextLines(NumberedLines(lineCount, 40));
     for (size_t i = 0; i < numbered.size(); ++i) {
         std::string line = numbered[i];
         std::string printed = line;
@@ -97,7 +98,7 @@ TEST_F(PrintTest, AConvertedPictureIsPrintedLineForLine)
     std::vector<PrintedPage> pages;
     ASSERT_TRUE(PrintDirect(&pages));
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(Grid(pages, CellAtScale(100))[0], PrintedForm(SplitLines(view->Text())));
+    EXPECT_EQ(Grid(pages, CellAtScale(100))[0], PrintedForm(TextLines(Narrow(view->Text()))));
     EXPECT_EQ(view->Pages(), nullptr) << "the end of printing has let the pages go";
 }
 
@@ -138,7 +139,7 @@ TEST_F(PrintTest, LongDocumentsBreakIntoFullPagesAndLinesAreCutAtTheRightMargin)
     });
     app_.Command(kCommandPrint);
     EXPECT_TRUE(past.Answered());
-    EXPECT_EQ(app_.messages, std::vector<std::string>{kNoPagesText});
+    EXPECT_EQ(app_.messages, std::vector<std::wstring>{kNoPagesText});
     EXPECT_EQ(queue_.CompletedJobs(), jobs_);
 }
 
@@ -225,13 +226,13 @@ TEST_F(PrintTest, JobsCancelledOrFailingHalfWayAreAbortedAndSaySo)
         drawn.push_back(page);
         // The click waits in the queue until the job looks between two pages.
         if (page == 2)
-            PostMessageA(GetDlgItem(FindWindowA(kPrintProgressClass, nullptr), IDCANCEL), BM_CLICK, 0, 0);
+            PostMessageA(GetDlgItem(FindWindowW(kPrintProgressClass, nullptr), IDCANCEL), BM_CLICK, 0, 0);
         return true;
     };
     app_.Command(kCommandPrintDirect);
     EXPECT_EQ(drawn, (std::vector<UINT>{1, 2})) << "no page after the click";
-    EXPECT_EQ(app_.messages, std::vector<std::string>{kPrintCancelledText});
-    EXPECT_FALSE(FindWindowA(kPrintProgressClass, nullptr)) << "the progress window is gone";
+    EXPECT_EQ(app_.messages, std::vector<std::wstring>{kPrintCancelledText});
+    EXPECT_FALSE(FindWindowW(kPrintProgressClass, nullptr)) << "the progress window is gone";
     EXPECT_TRUE(IsWindowEnabled(app_.MainFrame()->Handle())) << "and the frame takes input again";
 
     drawn.clear();

@@ -1,5 +1,8 @@
 #include "printing_test.h"
 
+#include "text_pages.h"
+#include "wide_text.h"
+
 #include "application.h"
 #include "code_page.h"
 #include "document.h"
@@ -26,7 +29,7 @@ CQuillscapeView* PrintingTest::NewDocument(const std::string& cp932, const char*
     CQuillscapeView* view = ActiveView();
     SendMessageA(view->Edit(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(cp932.c_str()));
     view->GetDocument()->SetModifiedFlag(false);
-    view->GetDocument()->SetTitle(title);
+    view->GetDocument()->SetTitle(Widen(title));
     return view;
 }
 
@@ -69,7 +72,7 @@ PrinterGeometry PrintingTest::Geometry()
 {
     app_.Command(kCommandPrintDirect);
     if (!app_.messages.empty())
-        return ::testing::AssertionFailure() << "the program said: " << ShiftJisToUtf8(app_.messages.back());
+        return ::testing::AssertionFailure() << "the program said: " << ShiftJisToUtf8(Narrow(app_.messages.back()));
     return NextJob(pages);
 }
 
@@ -85,6 +88,14 @@ std::string NumberedLines(int count, int width)
         text += line + "\r\n";
     }
     return text;
+}
+
+std::vector<std::string> TextLines(const std::string& cp932Text)
+{
+    std::vector<std::string> lines;
+    for (const std::wstring& line : SplitLines(Widen(cp932Text)))
+        lines.push_back(Narrow(line));
+    return lines;
 }
 
 std::vector<std::string> PrintedForm(const std::vector<std::string>& cp932Lines)

@@ -58,6 +58,8 @@ std::string NumberedLines(int count, int width);
 // The lines of a code page 932 text in UTF-8, trailing blanks dropped, as
 // the printed lines come back.
 std::vector<std::string> PrintedForm(const std::vector<std::string>& cp932Lines);
+// The lines of a code page 932 text as the printed pages split them.
+std::vector<std::string> TextLines(const std::string& cp932Text);
 // A printed page's words put back on the picture's grid: each word's
 // position, measured in the printer's cells and lines from the printable
 // area's corner, gives its line and column. Blank lines at the end are gone.

@@ -1,6 +1,7 @@
 #include "shown_text.h"
 
 #include "program_windows.h"
+#include "wide_text.h"
 
 #include <commctrl.h>
 
@@ -11,13 +12,18 @@ constexpr UINT kPaneTimeoutMs = 20000;
 BOOL CALLBACK CollectLongestStatic(HWND window, LPARAM lParam)
 {
     auto* longest = reinterpret_cast<std::string*>(lParam);
-    const std::string text = WindowText(window);
+    const std::string text = ShownText(window);
     if (HasClass(window, "Static") && text.size() > longest->size())
         *longest = text;
     return TRUE;
 }
 
 }  // namespace
+
+std::string ShownText(HWND window)
+{
+    return Narrow(WindowText(window));
+}
 
 std::string ViewText(HWND view)
 {

@@ -9,6 +9,8 @@
 
 #include <string>
 
+// A window's text in the code page of the test's process.
+std::string ShownText(HWND window);
 // The whole text of an edit control, such as a document's view.
 std::string ViewText(HWND view);
 // The text of a message box, without its caption.

@@ -22,7 +22,7 @@ TestApp::~TestApp()
     ExitInstance();
 }
 
-int TestApp::ShowMessage(const std::string& text, UINT) const
+int TestApp::ShowMessage(const std::wstring& text, UINT) const
 {
     messages.push_back(text);
     return answer;
@@ -45,11 +45,11 @@ void TestApp::Command(UINT id) const
     Pump();
 }
 
-std::string ScratchPath(const std::string& name)
+std::wstring ScratchPath(const std::wstring& name)
 {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    std::string path = std::string(folder) + "qs-app-tests-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path + "\\" + name;
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    std::wstring path = std::wstring(folder) + L"qs-app-tests-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(path.c_str(), nullptr);
+    return path + L"\\" + name;
 }

@@ -15,16 +15,16 @@ public:
     TestApp();
     ~TestApp() override;
 
-    int ShowMessage(const std::string& text, UINT type) const override;
+    int ShowMessage(const std::wstring& text, UINT type) const override;
 
     // Handles what is waiting in the queue, posted messages included.
     static void Pump();
     // Sends a command to the main frame as a menu would.
     void Command(UINT id) const;
 
-    mutable std::vector<std::string> messages;
+    mutable std::vector<std::wstring> messages;
     int answer = IDOK;
 };
 
 // A file in a fresh folder of the test's own.
-std::string ScratchPath(const std::string& name);
+std::wstring ScratchPath(const std::wstring& name);

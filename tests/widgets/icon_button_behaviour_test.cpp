@@ -136,7 +136,7 @@ TEST_F(IconButtonBehaviour, ImagesCursorMenuAndTipAreFreedWhenReplacedAndWithThe
     EXPECT_FALSE(bitmapLives(bitmap));
 
     ASSERT_EQ(button->AssignCursor(IDC_TEST_POINTER) + button->AssignDropMenu(IDR_TEST_MENU, nullptr) +
-                  button->AssignTip("tip"),
+                  button->AssignTip(L"tip"),
               0u);
     const HCURSOR cursor = button->Cursor();
     const HMENU menu = button->Menu();

@@ -69,7 +69,7 @@ bool Gallery::SetUp(int id)
     char self[MAX_PATH];
     switch (id) {
     case IDC_GALLERY_FLAT:
-        return button.AssignIcons(IDI_TEST_IN, IDI_TEST_OUT) + button.AssignTip("Flat button") == 0;
+        return button.AssignIcons(IDI_TEST_IN, IDI_TEST_OUT) + button.AssignTip(L"Flat button") == 0;
     case IDC_GALLERY_FRAMELESS:
         return button.AssignIcons(IDI_TEST_IN, IDI_TEST_OUT) + button.ShowFlatFrame(false) +
                    button.UseParentBackdrop(false) == 0;

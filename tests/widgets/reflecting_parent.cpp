@@ -1,8 +1,11 @@
 #include "reflecting_parent.h"
 
+#include <cstring>
+#include <string>
+
 namespace {
 
-const char kClassName[] = "QsReflectingParent";
+const wchar_t kClassName[] = L"QsReflectingParent";
 
 }  // namespace
 
@@ -13,7 +16,9 @@ HWND ReflectingParent::CreateTopLevel(const char* title, const RECT& client, DWO
     RegisterClassFor(kClassName, 0, nullptr, LoadCursorA(nullptr, IDC_ARROW), nullptr);
     RECT outer = client;
     AdjustWindowRectEx(&outer, style, FALSE, 0);
-    return Create(kClassName, title, style, 0, outer, nullptr, nullptr);
+    // The tests' titles are ASCII.
+    const std::wstring wide(title, title + std::strlen(title));
+    return Create(kClassName, wide.c_str(), style, 0, outer, nullptr, nullptr);
 }
 
 HWND ReflectingParent::AddControl(const char* className, int id, DWORD style, const char* text, const RECT& rect)
