@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -103,6 +104,35 @@ TEST(FrameTest, MenusAndAcceleratorsAreDestroyedWithTheProgram)
         EXPECT_FALSE(IsMenu(menu));
     for (HACCEL table : {frameKeys, documentKeys})
         EXPECT_FALSE(IsAcceleratorTable(table));
+}
+
+}  // namespace
+
+namespace {
+
+// The menus' labels and the message pane through the wide functions: ctest
+// runs this also on a system whose code page is not 932.
+TEST(WideInterfaceTest, MenusAndTheMessagePaneShowTheJapaneseTexts)
+{
+    TestApp app;
+    HWND frame = app.MainFrame()->Handle();
+    const auto labels = [frame] {
+        std::vector<std::wstring> shown;
+        HMENU menu = GetMenu(frame);
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t label[64] = L"";
+            GetMenuStringW(menu, static_cast<UINT>(i), label, 64, MF_BYPOSITION);
+            shown.push_back(label);
+        }
+        return shown;
+    };
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"ﾌｧｲﾙ(&F)", L"表示(&V)", L"変換(&H)", L"ﾍﾙﾌﾟ(&H)"}));
+    app.Command(kCommandNew);
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"ﾌｧｲﾙ(&F)", L"編集(&E)", L"表示(&V)", L"変換(&H)",
+                                                   L"ｳｨﾝﾄﾞｳ(&W)", L"ﾍﾙﾌﾟ(&H)"}));
+    wchar_t pane[64] = L"";
+    SendMessageW(GetDlgItem(frame, kCommandToggleStatusBar), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(pane));
+    EXPECT_EQ(std::wstring(pane), L"レディ");
 }
 
 }  // namespace
