@@ -52,12 +52,13 @@ private:
     HCURSOR previous_;
 };
 
-}  // namespace
-
+// The picture as the view shows it.
 std::wstring PictureText(const ConversionResult& result)
 {
     return FromCodePage932(result.text);
 }
+
+}  // namespace
 
 void CMainFrame::ConvertWindow()
 {

@@ -6,7 +6,6 @@
 #include "drag_source.h"
 #include "printer_settings.h"
 
-#include <cstring>
 #include <string>
 
 namespace {
