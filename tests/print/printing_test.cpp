@@ -1,8 +1,5 @@
 #include "printing_test.h"
 
-#include "text_pages.h"
-#include "wide_text.h"
-
 #include "application.h"
 #include "code_page.h"
 #include "document.h"
@@ -12,7 +9,9 @@
 #include "mdi_child.h"
 #include "print_info.h"
 #include "quillscape_view.h"
+#include "text_pages.h"
 #include "view.h"
+#include "wide_text.h"
 
 #include <cmath>
 #include <cstdio>
