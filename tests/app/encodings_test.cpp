@@ -2,6 +2,7 @@
 // apart when opened, saved in the encoding chosen, and a Shift-JIS save
 // that would lose characters asks first. Dragged text comes in both text
 // formats.
+#include "dialog_answer.h"
 #include "document.h"
 #include "drag_source.h"
 #include "edit_view.h"
@@ -13,6 +14,8 @@
 #include "text_encoding.h"
 
 #include <gtest/gtest.h>
+
+#include <dlgs.h>
 
 #include <string>
 #include <vector>
@@ -154,6 +157,32 @@ TEST_F(EncodingsTest, AShiftJisSaveThatLosesCharactersAsksFirst)
     NewDocumentWith(L"┌─┐");
     EXPECT_TRUE(ActiveDocument()->DoSave(ScratchPath(L"whole.txt")));
     EXPECT_EQ(app_.messages.size(), 2u);
+}
+
+TEST_F(EncodingsTest, TheSaveDialogOffersEachEncodingAndTheDocumentKeepsTheChoice)
+{
+    Document* document = NewDocumentWith(kMixed);
+    const std::wstring path = ScratchPath(L"chosen.txt");
+    DeleteFileW(path.c_str());
+    std::vector<std::wstring> types;
+    WithModalDialog([this] { app_.Command(kCommandSaveAs); }, [&](HWND dialog) {
+        HWND typeBox = GetDlgItem(dialog, cmb1);
+        for (LRESULT i = 0; i < SendMessageW(typeBox, CB_GETCOUNT, 0, 0); ++i) {
+            wchar_t type[128] = L"";
+            SendMessageW(typeBox, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(type));
+            types.push_back(type);
+        }
+        SendMessageW(typeBox, CB_SETCURSEL, 2, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(typeBox));
+        // The name's box: a combo box in the explorer style, an edit before it.
+        for (int nameBox : {cmb13, edt1})
+            SetDlgItemTextW(dialog, nameBox, path.c_str());
+        Click(dialog, IDOK);
+    });
+    EXPECT_EQ(types, (std::vector<std::wstring>{L"Text Files (*.txt) - Shift-JIS", L"Text Files (*.txt) - UTF-8",
+                                                L"Text Files (*.txt) - UTF-16"}));
+    EXPECT_EQ(document->Encoding(), TextEncoding::Utf16);
+    EXPECT_EQ(FileBytes(path).value_or("").substr(0, 4), "\xFF\xFE\x0C\x25") << "UTF-16 with its mark: ┌";
 }
 
 // What a drop target gets in `format`, as bytes, or nothing.
