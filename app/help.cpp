@@ -1,11 +1,11 @@
 #include "help.h"
 
+#include "application.h"
+#include "resource.h"
+
 #include <htmlhelp.h>
 
 #include <utility>
-
-const char kHelpFileName[] = "Quillscape.chm";
-const char kOptionsHelpTopic[] = "::/オプション画面.htm";
 
 namespace {
 
@@ -60,7 +60,12 @@ std::string HelpFilePath()
     const DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
     std::string folder(program, length < sizeof program ? length : 0);
     folder.erase(folder.find_last_of('\\') + 1);
-    return folder + kHelpFileName;
+    return folder + LoadString(IDS_HELP_FILE);
+}
+
+std::string OptionsHelpTopic()
+{
+    return LoadString(IDS_OPTIONS_HELP_TOPIC);
 }
 
 HWND ShowHelp(const char* topic)

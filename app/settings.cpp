@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "capture_state.h"
+#include "interface_language.h"
 
 const char kSettingsSection[] = "Settei";
 
@@ -12,6 +13,7 @@ const char kRightKey[] = "Right";
 const char kTopKey[] = "top";
 const char kBottomKey[] = "Bottom";
 const char kZoomKey[] = "Zoom";
+const char kLanguageKey[] = "Language";
 
 struct OptionEntry {
     const char* key;
@@ -81,4 +83,9 @@ void SaveOptionFlags(const Profile& profile)
 {
     for (const OptionEntry& option : kOptions)
         profile.WriteInt(kSettingsSection, option.key, *option.flag);
+}
+
+LANGID LoadLanguageChoice(const Profile& profile)
+{
+    return LanguageNamed(profile.GetString(kSettingsSection, kLanguageKey));
 }

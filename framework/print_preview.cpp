@@ -324,9 +324,9 @@ void PrintPreview::UpdateStatus() const
     char text[64];
     const UINT last = std::min(page_ + static_cast<UINT>(PagesShown()) - 1, info_.maxPage);
     if (last > page_)
-        std::snprintf(text, sizeof text, kPreviewPagesText, page_, last, info_.maxPage);
+        std::snprintf(text, sizeof text, LoadString(kPreviewPagesText).c_str(), page_, last, info_.maxPage);
     else
-        std::snprintf(text, sizeof text, kPreviewPageText, page_, info_.maxPage);
+        std::snprintf(text, sizeof text, LoadString(kPreviewPageText).c_str(), page_, info_.maxPage);
     frame_.SetMessageText(text);
 }
 

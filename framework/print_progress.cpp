@@ -1,5 +1,6 @@
 #include "print_progress.h"
 
+#include "application.h"
 #include "print_texts.h"
 #include "text_of_window.h"
 
@@ -41,14 +42,14 @@ PrintProgress::PrintProgress(HWND owner, const std::string& document)
     RegisterClassFor(kPrintProgressClass, 0, nullptr, LoadCursor(nullptr, IDC_ARROW),
                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     char title[MAX_PATH];
-    std::snprintf(title, sizeof title, kPrintingText, document.c_str());
+    std::snprintf(title, sizeof title, LoadString(kPrintingText).c_str(), document.c_str());
     const std::string caption = owner ? WindowText(owner) : std::string();
     if (!Create(kPrintProgressClass, caption.c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE, WS_EX_DLGMODALFRAME,
                 PlacementOver(owner), owner, nullptr))
         return;
     AddControl(Handle(), "Static", title, SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 10, 10, kWidth - 26, 18, -1);
     pageText_ = AddControl(Handle(), "Static", "", SS_CENTER, 10, 30, kWidth - 26, 18, -1);
-    HWND cancel = AddControl(Handle(), "Button", kCancelText, BS_DEFPUSHBUTTON | WS_TABSTOP, (kWidth - 96) / 2, 56,
+    HWND cancel = AddControl(Handle(), "Button", LoadString(kCancelText).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, (kWidth - 96) / 2, 56,
                              90, 26, IDCANCEL);
     SetFocus(cancel);
     if (ownerWasEnabled_)
@@ -66,7 +67,7 @@ PrintProgress::~PrintProgress()
 void PrintProgress::ShowPage(UINT page)
 {
     char text[64];
-    std::snprintf(text, sizeof text, kPrintingPageText, page);
+    std::snprintf(text, sizeof text, LoadString(kPrintingPageText).c_str(), page);
     SetWindowTextA(pageText_, text);
     UpdateWindow(Handle());
 }
