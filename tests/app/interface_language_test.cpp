@@ -8,8 +8,10 @@
 #include "program_profile.h"
 #include "resource.h"
 #include "settings.h"
+#include "test_app.h"
 #include "wide_text.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -212,6 +214,24 @@ int TextWidth(HWND control)
     return box.right + (checkBox ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0);
 }
 
+// The texts of a menu's items, separators left out.
+std::vector<std::wstring> Labels(HMENU menu)
+{
+    std::vector<std::wstring> labels;
+    for (const MenuItem& item : ItemsOf(menu)) {
+        if (!(item.type & MFT_SEPARATOR))
+            labels.push_back(item.text);
+    }
+    return labels;
+}
+
+std::wstring MessagePane(HWND frame)
+{
+    WCHAR text[256] = L"";
+    GetWindowTextW(FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr), text, 256);
+    return text;
+}
+
 // Restores the thread's language of the test run.
 class InterfaceLanguageTest : public ::testing::Test {
 protected:
@@ -343,11 +363,45 @@ TEST_F(InterfaceLanguageTest, TheChosenLanguageReachesStringsMenusDialogsAndTheH
     GetMenuStringW(menu, 1, wideLabel, 64, MF_BYPOSITION);
     EXPECT_EQ(std::wstring(wideLabel), L"編集(&E)");
     DestroyMenu(menu);
-    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, QuietDialog, 0);
+    // Made through the wide function, which keeps the Japanese texts in any locale.
+    dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTIONS), nullptr, QuietDialog, 0);
     WCHAR wideCaption[64] = L"";
     GetWindowTextW(dialog, wideCaption, 64);
     EXPECT_EQ(std::wstring(wideCaption), L"ｵﾌﾟｼｮﾝ");
     DestroyWindow(dialog);
+}
+
+// The program started as a user starts it: the profile's choice, or else
+// the user's language, decides every menu and text it shows.
+TEST_F(InterfaceLanguageTest, TheProgramStartsWithTheMenusAndTextsOfTheChosenLanguage)
+{
+    const std::vector<std::wstring> english = {L"&File", L"&View", L"&Convert", L"&Help"};
+    const std::vector<std::wstring> japanese = {L"ﾌｧｲﾙ(&F)", L"表示(&V)", L"変換(&H)", L"ﾍﾙﾌﾟ(&H)"};
+    const bool englishUser = PRIMARYLANGID(GetUserDefaultUILanguage()) != LANG_JAPANESE;
+    struct Case {
+        const char* stored;
+        bool english;
+    };
+    for (const Case& choice : {Case{"en", true}, Case{"ja", false}, Case{"fr", englishUser}, Case{"", englishUser}}) {
+        SCOPED_TRACE(std::string("Language \"") + choice.stored + '"');
+        TestApp app([&] { EXPECT_TRUE(WriteProfileText(kSettingsSection, "Language", choice.stored)); });
+        HWND frame = app.MainFrame()->Handle();
+        EXPECT_EQ(Labels(GetMenu(frame)), choice.english ? english : japanese);
+        const std::vector<std::wstring> help =
+            choice.english ? std::vector<std::wstring>{L"Quillscape &Help\tF1", L"&About Quillscape..."}
+                           : std::vector<std::wstring>{L"Quillscape のﾍﾙﾌﾟ(&H)", L"Quillscape のﾊﾞｰｼﾞｮﾝ情報(&A)..."};
+        EXPECT_EQ(Labels(GetSubMenu(GetMenu(frame), 3)), help);
+        // The message pane is set through the ANSI functions: Japanese shows only in code page 932.
+        if (choice.english || GetACP() == 932) {
+            EXPECT_EQ(MessagePane(frame), choice.english ? L"Ready" : L"レディ");
+        }
+        app.Command(kCommandNew);
+        const std::vector<std::wstring> documentMenu = Labels(GetMenu(frame));
+        ASSERT_EQ(documentMenu.size(), 6u) << "the document's menu";
+        EXPECT_EQ(documentMenu[1], choice.english ? L"&Edit" : L"編集(&E)");
+        EXPECT_EQ(Labels(GetSubMenu(GetMenu(frame), 1)).front(),
+                  choice.english ? L"&Undo\tCtrl+Z" : L"元に戻す(&U)\tCtrl+Z");
+    }
 }
 
 }  // namespace
