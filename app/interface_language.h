@@ -18,5 +18,5 @@ LANGID LanguageNamed(const std::string& name);
 LANGID ChooseInterfaceLanguage(LANGID stored, LANGID userInterface);
 
 // From now on this thread's resource lookups (menus, dialogs, strings,
-// accelerators, and the system's own dialogs) take `language`.
+// accelerators) take `language`.
 void UseInterfaceLanguage(LANGID language);
