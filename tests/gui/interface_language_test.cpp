@@ -122,7 +122,9 @@ TEST_F(InterfaceLanguageTest, TheEnglishInterfaceShowsEnglishDialogsStatusTextsA
     ASSERT_TRUE(program_->Close());
 }
 
-TEST_F(InterfaceLanguageTest, TheFinderConvertsIntoADocumentOfTheEnglishInterface)
+// The gesture in the English interface makes the same document; a
+// conversion stopped with Esc leaves the English message in the pane.
+TEST_F(InterfaceLanguageTest, TheFinderConvertsInTheEnglishInterface)
 {
     ChooseEnglish();
     SeedPlacementBesideFixtures();
@@ -134,6 +136,18 @@ TEST_F(InterfaceLanguageTest, TheFinderConvertsIntoADocumentOfTheEnglishInterfac
     // The document's own commands.
     EXPECT_EQ(PromptOf(57643), L"Undo the last action");
     EXPECT_EQ(PromptOf(57648), L"Open another window for the active document");
+
+    HWND lists = OpenFixture(L"lists --slow-answers");
+    ASSERT_NE(lists, nullptr);
+    HWND frame = program_->Frame();
+    ASSERT_TRUE(PressFinder());
+    ASSERT_TRUE(DragFinderTo(OnCaption(lists)));
+    ASSERT_TRUE(input_.Release());
+    ASSERT_TRUE(WaitUntil([frame] { return MouseCaptureOf(frame) != frame && !IsIconic(frame); }));
+    ASSERT_TRUE(input_.MoveTo(CentreOf(program_->MdiClient())));
+    ASSERT_TRUE(input_.Tap("Escape"));
+    ASSERT_TRUE(WaitUntil([this] { return program_->Documents().size() == 2 && program_->Answers(); }));
+    EXPECT_EQ(MessagePane(), L"Reading the window was canceled.");
 }
 
 // The Japanese about box is the taller one (235 x 145 dialog units against
