@@ -7,10 +7,37 @@
 #include "edit_view.h"
 #include "main_frame.h"
 #include "mdi_child.h"
+#include "resource.h"
 
 namespace {
 
-const wchar_t kErrorCaption[] = L"エラーメッセージ";
+// Each of the conversion's messages has its text in the interface's
+// language under its own id of the string table.
+struct MessageText {
+    const char* message;
+    UINT id;
+};
+
+const MessageText kMessageTexts[] = {
+    {kNoTargetMessage, IDS_NO_TARGET},
+    {kItemLimitMessage, IDS_ITEM_LIMIT},
+    {kSilentProgramMessage, IDS_SILENT_PROGRAM},
+    {kVanishedWindowMessage, IDS_VANISHED_WINDOW},
+    {kOutOfBoundsMessage, IDS_OUT_OF_BOUNDS},
+    {kTableFullMessage, IDS_TABLE_FULL},
+    {kProcessNotOpenedMessage, IDS_PROCESS_NOT_OPENED},
+    {kTimeUpMessage, IDS_TIME_UP},
+    {kCancelledMessage, IDS_CANCELLED},
+};
+
+std::wstring InterfaceText(const char* message)
+{
+    for (const MessageText& text : kMessageTexts) {
+        if (text.message == message)
+            return LoadString(text.id);
+    }
+    return FromCodePage932(message);
+}
 
 // The conversion's messages, as message boxes of the main frame.
 class MessageBoxReporter : public CaptureReporter {
@@ -20,12 +47,12 @@ public:
     void NoTarget() override
     {
         SetForegroundWindow(frame_);
-        const std::wstring text = FromCodePage932(kNoTargetMessage) + L"\n";
-        MessageBoxW(frame_, text.c_str(), kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+        const std::wstring text = InterfaceText(kNoTargetMessage) + L"\n";
+        MessageBoxW(frame_, text.c_str(), LoadString(IDS_ERROR_CAPTION).c_str(), MB_OK | MB_ICONEXCLAMATION);
     }
     void ItemLimitReached() override
     {
-        Application::Current()->ShowMessage(FromCodePage932(kItemLimitMessage), MB_OK | MB_ICONEXCLAMATION);
+        Application::Current()->ShowMessage(InterfaceText(kItemLimitMessage), MB_OK | MB_ICONEXCLAMATION);
     }
 
 private:
@@ -75,7 +102,7 @@ void CMainFrame::ConvertWindow()
         return;
     // What could not be read is said in the message pane, without a box.
     if (const char* gaps = GapsMessage(result.gaps))
-        SetMessageText(FromCodePage932(gaps));
+        SetMessageText(InterfaceText(gaps));
 }
 
 bool CMainFrame::ShowConversion(const ConversionResult& result)

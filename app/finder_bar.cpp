@@ -1,5 +1,6 @@
 #include "finder_bar.h"
 
+#include "application.h"
 #include "document.h"
 #include "edit_view.h"
 #include "private_messages.h"
@@ -24,8 +25,6 @@ constexpr BarButton kBarButtons[] = {
     {kCommandCopy, IDI_COPY_IN, IDI_COPY_OUT},
     {kCommandPaste, IDI_PASTE_IN, IDI_PASTE_OUT},
 };
-
-const wchar_t kFinderTip[] = L"変換したいコントロールへドロップしてください！";
 
 }  // namespace
 
@@ -72,7 +71,8 @@ void CFinderBar::AddFinderTip()
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(Handle(), IDC_FINDER_IMAGE));
-    tool.lpszText = const_cast<wchar_t*>(kFinderTip);
+    std::wstring tip = LoadString(IDS_FINDER_TIP);
+    tool.lpszText = &tip[0];
     SendMessageW(m_tipFinder, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

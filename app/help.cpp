@@ -1,11 +1,11 @@
 #include "help.h"
 
+#include "application.h"
+#include "resource.h"
+
 #include <htmlhelp.h>
 
 #include <utility>
-
-const wchar_t kHelpFileName[] = L"Quillscape.chm";
-const wchar_t kOptionsHelpTopic[] = L"::/オプション画面.htm";
 
 namespace {
 
@@ -60,7 +60,12 @@ std::wstring HelpFilePath()
     const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
     std::wstring folder(program, length < MAX_PATH ? length : 0);
     folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + kHelpFileName;
+    return folder + LoadString(IDS_HELP_FILE);
+}
+
+std::wstring OptionsHelpTopic()
+{
+    return LoadString(IDS_OPTIONS_HELP_TOPIC);
 }
 
 HWND ShowHelp(const wchar_t* topic)

@@ -6,9 +6,6 @@
 
 #include <string>
 
-extern const wchar_t kHelpFileName[];       // "Quillscape.chm"
-extern const wchar_t kOptionsHelpTopic[];   // "::/オプション画面.htm"
-
 // The HtmlHelpW entry of the HTML help control library, loaded on first use
 // from the location registered under `classKey` (below HKEY_CLASSES_ROOT),
 // else by `fallbackName`. Without the library or its entry every call does
@@ -34,9 +31,11 @@ private:
 // The system's library, found through its class id.
 HtmlHelpLibrary& SystemHtmlHelp();
 
-// The help file in the program's folder, so that help does not depend on
-// the current directory.
+// The help file of the interface's language in the program's folder, so
+// that help does not depend on the current directory.
 std::wstring HelpFilePath();
+// The options dialog's topic in that file ("::/name.htm").
+std::wstring OptionsHelpTopic();
 
 // Opens the help viewer with its contents, at `topic` ("::/name.htm") when
 // one is given; the viewer belongs to no window.

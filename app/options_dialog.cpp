@@ -19,7 +19,7 @@ void COptionDlg::DoDataExchange(DataExchange& exchange)
 INT_PTR COptionDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_HELP) {
-        ShowHelp(kOptionsHelpTopic);
+        ShowHelp(OptionsHelpTopic().c_str());
         return TRUE;
     }
     return ModalDialog::OnMessage(message, wParam, lParam);

@@ -3,6 +3,7 @@
 #include "about_dialog.h"
 #include "child_frame.h"
 #include "doc_template.h"
+#include "interface_language.h"
 #include "quillscape_doc.h"
 #include "quillscape_view.h"
 #include "resource.h"
@@ -29,6 +30,7 @@ bool CQuillscapeApp::InitInstance()
     SetRegistryKey(L"Quon");
     LoadStdProfileSettings(kRecentFileCount);
     LoadOptionFlags(GetProfile());
+    UseInterfaceLanguage(ChooseInterfaceLanguage(LoadLanguageChoice(GetProfile()), GetUserDefaultUILanguage()));
 
     auto docTemplate = std::make_unique<DocTemplate>(
         IDR_QSCTYPE, [] { return std::make_unique<CQuillscapeDoc>(); }, [] { return new CChildFrame; },

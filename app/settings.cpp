@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "capture_state.h"
+#include "interface_language.h"
 
 const wchar_t kSettingsSection[] = L"Settei";
 
@@ -12,6 +13,7 @@ const wchar_t kRightKey[] = L"Right";
 const wchar_t kTopKey[] = L"top";
 const wchar_t kBottomKey[] = L"Bottom";
 const wchar_t kZoomKey[] = L"Zoom";
+const wchar_t kLanguageKey[] = L"Language";
 
 struct OptionEntry {
     const wchar_t* key;
@@ -81,4 +83,9 @@ void SaveOptionFlags(const Profile& profile)
 {
     for (const OptionEntry& option : kOptions)
         profile.WriteInt(kSettingsSection, option.key, *option.flag);
+}
+
+LANGID LoadLanguageChoice(const Profile& profile)
+{
+    return LanguageNamed(profile.GetString(kSettingsSection, kLanguageKey));
 }

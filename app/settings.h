@@ -1,5 +1,6 @@
 // The program's settings in section "Settei" of the profile: the main
-// frame's placement, its maximised start, and the four option flags.
+// frame's placement, its maximised start, the four option flags and the
+// interface language.
 #pragma once
 
 #include "profile.h"
@@ -20,3 +21,7 @@ void SaveFramePlacement(const Profile& profile, const RECT& normal, bool maximis
 // The option flags as stored, odd values kept as they are.
 void LoadOptionFlags(const Profile& profile);
 void SaveOptionFlags(const Profile& profile);
+
+// The interface language the user chose ("Language": "ja" or "en"), or
+// LANG_NEUTRAL when there is none or it names no language we have.
+LANGID LoadLanguageChoice(const Profile& profile);

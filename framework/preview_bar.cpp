@@ -1,5 +1,6 @@
 #include "preview_bar.h"
 
+#include "application.h"
 #include "print_texts.h"
 
 namespace {
@@ -10,7 +11,7 @@ constexpr int kPadding = 3;
 
 struct BarButton {
     PreviewButton id;
-    const wchar_t* text;
+    UINT text;
     int width;
 };
 
@@ -34,8 +35,9 @@ bool PreviewBar::CreateBar(HWND frame, OnClick onClick)
         return false;
     int x = kPadding;
     for (const BarButton& kind : kButtons) {
-        HWND button = CreateWindowExW(0, L"Button", kind.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, kPadding,
-                                      kind.width, kButtonHeight, Handle(),
+        HWND button = CreateWindowExW(0, L"Button", LoadString(kind.text).c_str(),
+                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, kPadding, kind.width, kButtonHeight,
+                                      Handle(),
                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kind.id)),
                                       GetModuleHandleW(nullptr), nullptr);
         if (!button)
@@ -55,7 +57,8 @@ void PreviewBar::SetStates(bool hasNext, bool hasPrevious, int pagesShown, bool 
 {
     EnableWindow(Button(kPreviewNext), hasNext);
     EnableWindow(Button(kPreviewPrevious), hasPrevious);
-    SetWindowTextW(Button(kPreviewPages), pagesShown == 2 ? kPreviewOnePageText : kPreviewTwoPagesText);
+    SetWindowTextW(Button(kPreviewPages),
+                   LoadString(pagesShown == 2 ? kPreviewOnePageText : kPreviewTwoPagesText).c_str());
     EnableWindow(Button(kPreviewZoomIn), canZoomIn);
     EnableWindow(Button(kPreviewZoomOut), canZoomOut);
 }

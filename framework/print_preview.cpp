@@ -325,9 +325,9 @@ void PrintPreview::UpdateStatus() const
     wchar_t text[64];
     const UINT last = std::min(page_ + static_cast<UINT>(PagesShown()) - 1, info_.maxPage);
     if (last > page_)
-        std::swprintf(text, std::size(text), kPreviewPagesText, page_, last, info_.maxPage);
+        std::swprintf(text, std::size(text), LoadString(kPreviewPagesText).c_str(), page_, last, info_.maxPage);
     else
-        std::swprintf(text, std::size(text), kPreviewPageText, page_, info_.maxPage);
+        std::swprintf(text, std::size(text), LoadString(kPreviewPageText).c_str(), page_, info_.maxPage);
     frame_.SetMessageText(text);
 }
 

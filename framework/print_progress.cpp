@@ -1,5 +1,6 @@
 #include "print_progress.h"
 
+#include "application.h"
 #include "print_texts.h"
 #include "text_of_window.h"
 
@@ -42,14 +43,15 @@ PrintProgress::PrintProgress(HWND owner, const std::wstring& document)
     RegisterClassFor(kPrintProgressClass, 0, nullptr, LoadCursor(nullptr, IDC_ARROW),
                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     wchar_t title[MAX_PATH];
-    std::swprintf(title, std::size(title), kPrintingText, document.c_str());
+    std::swprintf(title, std::size(title), LoadString(kPrintingText).c_str(), document.c_str());
     const std::wstring caption = owner ? WindowText(owner) : std::wstring();
     if (!Create(kPrintProgressClass, caption.c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE, WS_EX_DLGMODALFRAME,
                 PlacementOver(owner), owner, nullptr))
         return;
     AddControl(Handle(), L"Static", title, SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 10, 10, kWidth - 26, 18, -1);
     pageText_ = AddControl(Handle(), L"Static", L"", SS_CENTER, 10, 30, kWidth - 26, 18, -1);
-    HWND cancel = AddControl(Handle(), L"Button", kCancelText, BS_DEFPUSHBUTTON | WS_TABSTOP, (kWidth - 96) / 2, 56,
+    HWND cancel = AddControl(Handle(), L"Button", LoadString(kCancelText).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP,
+                             (kWidth - 96) / 2, 56,
                              90, 26, IDCANCEL);
     SetFocus(cancel);
     if (ownerWasEnabled_)
@@ -67,7 +69,7 @@ PrintProgress::~PrintProgress()
 void PrintProgress::ShowPage(UINT page)
 {
     wchar_t text[64];
-    std::swprintf(text, std::size(text), kPrintingPageText, page);
+    std::swprintf(text, std::size(text), LoadString(kPrintingPageText).c_str(), page);
     SetWindowTextW(pageText_, text);
     UpdateWindow(Handle());
 }

@@ -1,28 +1,29 @@
-// The framework's own texts for printing and the print preview. They come
-// with the framework rather than with the program's string table, like the
-// texts of the system's print dialogs.
+// The framework's own texts for printing and the print preview: ids of the
+// program's string table, which holds them in each language of the
+// interface, like the framework's other standard messages.
 #pragma once
 
-constexpr wchar_t kNoPrinterText[] =
-    L"プリンタがインストールされていません。\nプリンタを追加してから、もう一度印刷してください。";
-constexpr wchar_t kPrintStartFailedText[] = L"印刷を開始できませんでした。";
-constexpr wchar_t kPrintFailedText[] = L"印刷中にエラーが起きたため、印刷を中止しました。";
-constexpr wchar_t kPrintCancelledText[] = L"印刷を中止しました。";
-constexpr wchar_t kNoPagesText[] = L"指定された範囲に印刷するページがありません。";
+#include <windows.h>
 
-// The window shown while a job prints: "%s" is the document's title, "%u" the page.
-constexpr wchar_t kPrintingText[] = L"印刷中: %ls";
-constexpr wchar_t kPrintingPageText[] = L"ページ %u";
-constexpr wchar_t kCancelText[] = L"キャンセル";
+constexpr UINT kNoPrinterText = 0xF1A0;         // there is no printer
+constexpr UINT kPrintStartFailedText = 0xF1A1;  // the job could not start
+constexpr UINT kPrintFailedText = 0xF1A2;       // the job ended in an error
+constexpr UINT kPrintCancelledText = 0xF1A3;
+constexpr UINT kNoPagesText = 0xF1A4;           // the range holds no page
+
+// The window shown while a job prints: "%ls" is the document's title, "%u" the page.
+constexpr UINT kPrintingText = 0xF1A5;
+constexpr UINT kPrintingPageText = 0xF1A6;
+constexpr UINT kCancelText = 0xF1A7;
 
 // The buttons of the print preview and its status text.
-constexpr wchar_t kPreviewPrintText[] = L"印刷(&P)...";
-constexpr wchar_t kPreviewNextText[] = L"次ページ(&N)";
-constexpr wchar_t kPreviewPreviousText[] = L"前ページ(&V)";
-constexpr wchar_t kPreviewTwoPagesText[] = L"2 ページ(&T)";
-constexpr wchar_t kPreviewOnePageText[] = L"1 ページ(&O)";
-constexpr wchar_t kPreviewZoomInText[] = L"拡大(&I)";
-constexpr wchar_t kPreviewZoomOutText[] = L"縮小(&U)";
-constexpr wchar_t kPreviewCloseText[] = L"閉じる(&C)";
-constexpr wchar_t kPreviewPageText[] = L"ページ %u / %u";
-constexpr wchar_t kPreviewPagesText[] = L"ページ %u-%u / %u";
+constexpr UINT kPreviewPrintText = 0xF1A8;
+constexpr UINT kPreviewNextText = 0xF1A9;
+constexpr UINT kPreviewPreviousText = 0xF1AA;
+constexpr UINT kPreviewTwoPagesText = 0xF1AB;
+constexpr UINT kPreviewOnePageText = 0xF1AC;
+constexpr UINT kPreviewZoomInText = 0xF1AD;
+constexpr UINT kPreviewZoomOutText = 0xF1AE;
+constexpr UINT kPreviewCloseText = 0xF1AF;
+constexpr UINT kPreviewPageText = 0xF1B0;   // "%u" of "%u"
+constexpr UINT kPreviewPagesText = 0xF1B1;  // "%u"-"%u" of "%u"

@@ -39,3 +39,20 @@
 
 // Commands of our own.
 #define ID_OPTIONS 32771
+
+// Texts of the program's own, in the string table so that each interface
+// language has its own.
+#define IDS_FINDER_TIP 1100
+#define IDS_ERROR_CAPTION 1101
+#define IDS_NO_TARGET 1102
+#define IDS_ITEM_LIMIT 1103
+#define IDS_SILENT_PROGRAM 1104
+#define IDS_VANISHED_WINDOW 1105
+#define IDS_OUT_OF_BOUNDS 1106
+#define IDS_TABLE_FULL 1107
+#define IDS_PROCESS_NOT_OPENED 1108
+#define IDS_TIME_UP 1109
+#define IDS_CANCELLED 1110
+// The help file beside the program, and the options dialog's topic in it.
+#define IDS_HELP_FILE 1111
+#define IDS_OPTIONS_HELP_TOPIC 1112

@@ -3,6 +3,7 @@
 // message of the options dialog.
 #include "help_recording.h"
 #include "host_path.h"
+#include "program_profile.h"
 #include "program_windows.h"
 #include "quillscape_process.h"
 #include "resource.h"
@@ -17,10 +18,10 @@
 
 namespace {
 
-// The help file beside the program, named as the program names it.
-std::string HelpFileOf(const std::wstring& program)
+// A help file beside the program, named as the program names it.
+std::string HelpFileOf(const std::wstring& program, const std::wstring& name)
 {
-    return Narrow(program.substr(0, program.find_last_of(L'\\') + 1) + L"Quillscape.chm");
+    return Narrow(program.substr(0, program.find_last_of(L'\\') + 1) + name);
 }
 
 // The files asked for since the calls were last forgotten, once there is
@@ -35,11 +36,16 @@ std::vector<std::string> FilesAskedFor()
     return files;
 }
 
-TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
+// The program started with `language` in its profile (none when empty):
+// F1 in the frame opens `helpFile` and in the options dialog its `topic`.
+void ExpectF1OpensTheHelpOf(const char* language, const std::wstring& helpFile, const std::string& topic)
 {
     ForgetProfile();
+    if (*language) {
+        ASSERT_TRUE(WriteProfileText("Settei", "Language", language));
+    }
     ForgetRecordedHelpCalls();
-    const std::string help = HelpFileOf(HostPath(QS_QUILLSCAPE));
+    const std::string help = HelpFileOf(HostPath(QS_QUILLSCAPE), helpFile);
     QuillscapeProcess program(L"");
     ASSERT_TRUE(program.WaitUntilShown());
     const DWORD process = program.Process().Id();
@@ -62,7 +68,7 @@ TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
     // The dialog's cancel comes after the help message in the queue.
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-    EXPECT_EQ(RecordedFiles(HH_DISPLAY_TOC), std::vector<std::string>{help + "::/オプション画面.htm"});
+    EXPECT_EQ(RecordedFiles(HH_DISPLAY_TOC), std::vector<std::string>{help + topic});
 
     ASSERT_TRUE(program.Close());
     EXPECT_EQ(program.Process().ExitCode(), 0u);
@@ -72,6 +78,16 @@ TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
             ending.push_back(call.command);
     }
     EXPECT_EQ(ending, (std::vector<UINT>{HH_CLOSE_ALL, HH_UNINITIALIZE}));
+}
+
+TEST(ProgramHelpTest, F1InTheFrameAndInTheOptionsDialogOpensTheirTopics)
+{
+    ExpectF1OpensTheHelpOf("", L"Quillscape.chm", "::/オプション画面.htm");
+}
+
+TEST(ProgramHelpTest, TheEnglishInterfaceOpensTheEnglishHelpAndItsOptionsTopic)
+{
+    ExpectF1OpensTheHelpOf("en", L"Quillscape-en.chm", "::/options.htm");
 }
 
 }  // namespace

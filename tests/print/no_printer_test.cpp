@@ -29,7 +29,7 @@ TEST(NoPrinterTest, PrintingAndThePreviewRefuseWithAClearMessage)
         DialogAnswer noDialog([](HWND dialog) { Click(dialog, IDCANCEL); });
         app.Command(command);
         EXPECT_FALSE(noDialog.Answered()) << "no dialog opens";
-        EXPECT_EQ(app.messages, std::vector<std::wstring>{kNoPrinterText});
+        EXPECT_EQ(app.messages, std::vector<std::wstring>{LoadString(kNoPrinterText)});
         EXPECT_EQ(app.MainFrame()->Preview(), nullptr);
         EXPECT_EQ(GetMenu(app.MainFrame()->Handle()), menu);
         EXPECT_EQ(view->Pages(), nullptr) << "nothing was paginated";

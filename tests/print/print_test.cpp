@@ -139,7 +139,7 @@ TEST_F(PrintTest, LongDocumentsBreakIntoFullPagesAndLinesAreCutAtTheRightMargin)
     });
     app_.Command(kCommandPrint);
     EXPECT_TRUE(past.Answered());
-    EXPECT_EQ(app_.messages, std::vector<std::wstring>{kNoPagesText});
+    EXPECT_EQ(app_.messages, std::vector<std::wstring>{LoadString(kNoPagesText)});
     EXPECT_EQ(queue_.CompletedJobs(), jobs_);
 }
 
@@ -231,7 +231,7 @@ TEST_F(PrintTest, JobsCancelledOrFailingHalfWayAreAbortedAndSaySo)
     };
     app_.Command(kCommandPrintDirect);
     EXPECT_EQ(drawn, (std::vector<UINT>{1, 2})) << "no page after the click";
-    EXPECT_EQ(app_.messages, std::vector<std::wstring>{kPrintCancelledText});
+    EXPECT_EQ(app_.messages, std::vector<std::wstring>{LoadString(kPrintCancelledText)});
     EXPECT_FALSE(FindWindowW(kPrintProgressClass, nullptr)) << "the progress window is gone";
     EXPECT_TRUE(IsWindowEnabled(app_.MainFrame()->Handle())) << "and the frame takes input again";
 
@@ -243,7 +243,7 @@ TEST_F(PrintTest, JobsCancelledOrFailingHalfWayAreAbortedAndSaySo)
     app_.Command(kCommandPrintDirect);
     EXPECT_EQ(drawn, (std::vector<UINT>{1, 2}));
     ASSERT_EQ(app_.messages.size(), 2u);
-    EXPECT_EQ(app_.messages[1], kPrintFailedText);
+    EXPECT_EQ(app_.messages[1], LoadString(kPrintFailedText));
 
     DialogAnswer cancelDialog([](HWND dialog) { Click(dialog, IDCANCEL); });
     app_.Command(kCommandPrint);

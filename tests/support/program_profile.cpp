@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -13,6 +14,17 @@ std::string SectionKey(const char* section)
     return std::string(kProfileKey) + "\\Quillscape\\" + section;
 }
 
+bool WriteProfileValue(const char* section, const char* key, DWORD type, const void* data, DWORD size)
+{
+    HKEY opened = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionKey(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &opened, nullptr) != ERROR_SUCCESS)
+        return false;
+    const LONG written = RegSetValueExA(opened, key, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(opened);
+    return written == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 void ForgetProfile()
@@ -22,14 +34,12 @@ void ForgetProfile()
 
 bool WriteProfileNumber(const char* section, const char* key, DWORD value)
 {
-    HKEY opened = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionKey(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &opened, nullptr) != ERROR_SUCCESS)
-        return false;
-    const LONG written =
-        RegSetValueExA(opened, key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(opened);
-    return written == ERROR_SUCCESS;
+    return WriteProfileValue(section, key, REG_DWORD, &value, sizeof value);
+}
+
+bool WriteProfileText(const char* section, const char* key, const char* value)
+{
+    return WriteProfileValue(section, key, REG_SZ, value, static_cast<DWORD>(std::strlen(value) + 1));
 }
 
 std::optional<DWORD> ProfileNumber(const char* section, const char* key)

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-TestApp::TestApp()
+TestApp::TestApp() : TestApp([] {}) {}
+
+TestApp::TestApp(const std::function<void()>& prepareProfile)
 {
     ForgetProfile();
+    prepareProfile();
     if (!InitInstance())
         ADD_FAILURE() << "the program did not start";
     Pump();

@@ -7,12 +7,16 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class TestApp : public CQuillscapeApp {
 public:
     TestApp();
+    // `prepareProfile` writes what the program is to find in its profile,
+    // which is empty before.
+    explicit TestApp(const std::function<void()>& prepareProfile);
     ~TestApp() override;
 
     int ShowMessage(const std::wstring& text, UINT type) const override;
