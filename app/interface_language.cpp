@@ -2,9 +2,9 @@
 
 LANGID LanguageNamed(const std::wstring& name)
 {
-    if (name == "ja")
+    if (name == L"ja")
         return kJapanese;
-    if (name == "en")
+    if (name == L"en")
         return kEnglish;
     return LANG_NEUTRAL;
 }

@@ -240,9 +240,9 @@ protected:
 
 TEST_F(InterfaceLanguageTest, TheStoredChoiceWinsOverTheUsersLanguageWhenItNamesOne)
 {
-    const std::vector<std::pair<std::string, LANGID>> names = {
-        {"ja", kJapanese}, {"en", kEnglish}, {"", LANG_NEUTRAL}, {"EN", LANG_NEUTRAL},
-        {"fr", LANG_NEUTRAL}, {"en ", LANG_NEUTRAL}, {"english", LANG_NEUTRAL}};
+    const std::vector<std::pair<std::wstring, LANGID>> names = {
+        {L"ja", kJapanese}, {L"en", kEnglish}, {L"", LANG_NEUTRAL}, {L"EN", LANG_NEUTRAL},
+        {L"fr", LANG_NEUTRAL}, {L"en ", LANG_NEUTRAL}, {L"english", LANG_NEUTRAL}};
     for (const auto& [name, language] : names)
         EXPECT_EQ(LanguageNamed(name), language) << '"' << name << '"';
 
@@ -258,15 +258,15 @@ TEST_F(InterfaceLanguageTest, TheStoredChoiceWinsOverTheUsersLanguageWhenItNames
 
     // Read from the program's section, where a value of another type counts as none.
     ForgetProfile();
-    const Profile profile("Quon", "Quillscape");
+    const Profile profile(L"Quon", L"Quillscape");
     EXPECT_EQ(LoadLanguageChoice(profile), LANG_NEUTRAL);
-    profile.WriteString(kSettingsSection, "Language", "en");
+    profile.WriteString(kSettingsSection, L"Language", L"en");
     EXPECT_EQ(LoadLanguageChoice(profile), kEnglish);
-    profile.WriteString(kSettingsSection, "Language", "ja");
+    profile.WriteString(kSettingsSection, L"Language", L"ja");
     EXPECT_EQ(LoadLanguageChoice(profile), kJapanese);
-    profile.WriteString(kSettingsSection, "Language", "de");
+    profile.WriteString(kSettingsSection, L"Language", L"de");
     EXPECT_EQ(LoadLanguageChoice(profile), LANG_NEUTRAL);
-    profile.WriteInt(kSettingsSection, "Language", 1);
+    profile.WriteInt(kSettingsSection, L"Language", 1);
     EXPECT_EQ(LoadLanguageChoice(profile), LANG_NEUTRAL);
     ForgetProfile();
 }
@@ -341,7 +341,7 @@ TEST_F(InterfaceLanguageTest, TheEnglishDialogsHaveTheJapaneseControlsAndFitThei
 TEST_F(InterfaceLanguageTest, TheChosenLanguageReachesStringsMenusDialogsAndTheHelp)
 {
     UseInterfaceLanguage(kEnglish);
-    EXPECT_EQ(LoadString(0xE001), "Ready");
+    EXPECT_EQ(LoadString(0xE001), L"Ready");
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_QSCTYPE));
     char label[64] = "";
     GetMenuStringA(menu, 1, label, sizeof label, MF_BYPOSITION);
@@ -352,12 +352,12 @@ TEST_F(InterfaceLanguageTest, TheChosenLanguageReachesStringsMenusDialogsAndTheH
     GetWindowTextA(dialog, caption, sizeof caption);
     EXPECT_STREQ(caption, "Options");
     DestroyWindow(dialog);
-    const std::string help = HelpFilePath();
-    EXPECT_EQ(help.substr(help.find_last_of('\\') + 1), "Quillscape-en.chm");
-    EXPECT_EQ(OptionsHelpTopic(), "::/options.htm");
+    const std::wstring help = HelpFilePath();
+    EXPECT_EQ(help.substr(help.find_last_of(L'\\') + 1), L"Quillscape-en.chm");
+    EXPECT_EQ(OptionsHelpTopic(), L"::/options.htm");
 
     UseInterfaceLanguage(kJapanese);
-    EXPECT_EQ(LoadString(IDS_HELP_FILE), "Quillscape.chm");
+    EXPECT_EQ(LoadString(IDS_HELP_FILE), L"Quillscape.chm");
     menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_QSCTYPE));
     WCHAR wideLabel[64] = L"";
     GetMenuStringW(menu, 1, wideLabel, 64, MF_BYPOSITION);
@@ -384,17 +384,14 @@ TEST_F(InterfaceLanguageTest, TheProgramStartsWithTheMenusAndTextsOfTheChosenLan
     };
     for (const Case& choice : {Case{"en", true}, Case{"ja", false}, Case{"fr", englishUser}, Case{"", englishUser}}) {
         SCOPED_TRACE(std::string("Language \"") + choice.stored + '"');
-        TestApp app([&] { EXPECT_TRUE(WriteProfileText(kSettingsSection, "Language", choice.stored)); });
+        TestApp app([&] { EXPECT_TRUE(WriteProfileText("Settei", "Language", choice.stored)); });
         HWND frame = app.MainFrame()->Handle();
         EXPECT_EQ(Labels(GetMenu(frame)), choice.english ? english : japanese);
         const std::vector<std::wstring> help =
             choice.english ? std::vector<std::wstring>{L"Quillscape &Help\tF1", L"&About Quillscape..."}
                            : std::vector<std::wstring>{L"Quillscape のﾍﾙﾌﾟ(&H)", L"Quillscape のﾊﾞｰｼﾞｮﾝ情報(&A)..."};
         EXPECT_EQ(Labels(GetSubMenu(GetMenu(frame), 3)), help);
-        // The message pane is set through the ANSI functions: Japanese shows only in code page 932.
-        if (choice.english || GetACP() == 932) {
-            EXPECT_EQ(MessagePane(frame), choice.english ? L"Ready" : L"レディ");
-        }
+        EXPECT_EQ(MessagePane(frame), choice.english ? L"Ready" : L"レディ");
         app.Command(kCommandNew);
         const std::vector<std::wstring> documentMenu = Labels(GetMenu(frame));
         ASSERT_EQ(documentMenu.size(), 6u) << "the document's menu";
