@@ -360,19 +360,9 @@ private:
     bool dumpWritten_ = true;
 };
 
-std::string Utf16ToUtf8(const std::wstring& text)
-{
-    const int units = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), units, &utf8[0], size, nullptr, nullptr);
-    return utf8;
-}
-
 bool WriteOutput(const Arguments& args, const ConversionResult& result)
 {
-    const std::string bytes = args.utf8 ? Utf16ToUtf8(result.unicodeText) : result.text;
+    const std::string bytes = args.utf8 ? WideToUtf8(result.unicodeText) : result.text;
     if (!args.outputPath.empty())
         return WriteToFile(args.outputPath, bytes);
     return WriteBytes(stdout, bytes);

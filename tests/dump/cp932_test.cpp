@@ -134,6 +134,13 @@ TEST(Cp932, CharactersOutsideCodePage932KeepTheirWidthAndComeBack)
     }
 }
 
+TEST(Cp932, WideTextBecomesUtf8WithItsSurrogatePairsJoined)
+{
+    const std::wstring wide = {L'a', 0x65E5, 0xD83D, 0xDC4D, 0xD800, L'x', 0xDC4D};
+    const std::string utf8 = u8"a日👍\uFFFDx\uFFFD";  // outside the macro, which spells it in Shift-JIS
+    EXPECT_EQ(WideToUtf8(wide), utf8);
+}
+
 struct EncodeFailure {
     std::string utf8;
     const char* error;

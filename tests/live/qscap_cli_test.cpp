@@ -4,6 +4,7 @@
 // and a message on stderr.
 
 #include "code_page.h"
+#include "cp932.h"
 #include "fixture_ids.h"
 #include "foreign_characters.h"
 #include "golden_picture.h"
@@ -86,16 +87,6 @@ TEST_F(QscapTest, LayoutOfTheDumpGivesTheCapturedBytes)
     ExpectLayoutOfDumpGivesTheSameBytes(L"--title \"Fixture: main メイン\"");
 }
 
-std::string Utf8(const std::wstring& text)
-{
-    const int units = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), units, &utf8[0], size, nullptr, nullptr);
-    return utf8;
-}
-
 // Texts in scripts that code page 932 lacks: the UTF-8 picture, the
 // conversion's UTF-16 picture and the layout of the dump keep every
 // character in its place; the Shift-JIS picture has "?" or "？" in their
@@ -113,7 +104,7 @@ TEST_F(QscapTest, CharactersOutsideCodePage932KeepTheirPlaceWidthAndIdentity)
     EXPECT_EQ(layout.output, utf8.output);
 
     const ConversionResult live = CaptureLive(window_);
-    EXPECT_EQ(Utf8(live.unicodeText), utf8.output);
+    EXPECT_EQ(WideToUtf8(live.unicodeText), utf8.output);
 
     std::string expected = Utf8ToShiftJis(utf8.output);
     const size_t replaced = ReplaceForeignCharacters(&expected);

@@ -213,3 +213,20 @@ bool Utf8ToCp932(const std::string& utf8, std::string* bytes, std::string* error
     *bytes = ToEngineBytes(codePoints, EncodeCharacter);
     return true;
 }
+
+std::string WideToUtf8(const std::wstring& text)
+{
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = static_cast<char32_t>(text[i]);
+        const bool high = c >= 0xD800 && c <= 0xDBFF;
+        const bool lowNext = i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (high && lowNext)
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+        else if (c >= 0xD800 && c <= 0xDFFF)
+            c = kReplacementChar;
+        AppendUtf8(c, &utf8);
+    }
+    return utf8;
+}

@@ -32,3 +32,7 @@ bool Cp932ToUtf8(const std::string& bytes, std::string* utf8,
 // its bytes, every other grapheme as a placeholder.  Fails, naming the place
 // in *error, for malformed UTF-8.
 bool Utf8ToCp932(const std::string& utf8, std::string* bytes, std::string* error);
+
+// The UTF-16 of the Windows calls (or code points, where wchar_t has 32 bits)
+// in UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string WideToUtf8(const std::wstring& text);
