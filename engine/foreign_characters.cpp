@@ -17,7 +17,8 @@ constexpr unsigned char kNarrowBytes[] = {
     0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F, 0x7F, 0x80, 0xA0, 0xFD, 0xFE, 0xFF,
 };
 // Two-cell placeholders: lead bytes that code page 932 assigns to nothing,
-// each with any trail byte.  Trail bytes lie above '&', '~' stays out.
+// each with a trail byte of its own range, which lies above the white space
+// and '&' that the engine tests byte by byte.
 constexpr unsigned char kWideLeadBytes[] = {0x85, 0x86, 0xEB, 0xEC, 0xEF};
 constexpr unsigned kTrailsPerLead = 188;  // 0x40..0x7E and 0x80..0xFC
 constexpr size_t kNarrowSlots = sizeof kNarrowBytes;
@@ -41,18 +42,20 @@ int TrailIndexOf(unsigned char trail)
     return -1;
 }
 
+// The position of each byte in `bytes`, -1 for the others.
 template <size_t N>
-std::array<int16_t, 256> IndexOfBytes(const unsigned char (&bytes)[N])
+constexpr std::array<int16_t, 256> IndexOfBytes(const unsigned char (&bytes)[N])
 {
-    std::array<int16_t, 256> index;
-    index.fill(-1);
+    std::array<int16_t, 256> index{};
+    for (size_t b = 0; b < index.size(); ++b)
+        index[b] = -1;
     for (size_t i = 0; i < N; ++i)
         index[bytes[i]] = static_cast<int16_t>(i);
     return index;
 }
 
-const std::array<int16_t, 256> kNarrowIndex = IndexOfBytes(kNarrowBytes);
-const std::array<int16_t, 256> kWideLeadIndex = IndexOfBytes(kWideLeadBytes);
+constexpr std::array<int16_t, 256> kNarrowIndex = IndexOfBytes(kNarrowBytes);
+constexpr std::array<int16_t, 256> kWideLeadIndex = IndexOfBytes(kWideLeadBytes);
 
 struct ForeignTable {
     std::array<std::u32string, 256> narrow;  // by placeholder byte; empty while free
