@@ -149,7 +149,8 @@ std::wstring FromEngineText(const std::string& text)
 {
     std::wstring converted;
     size_t run = 0;  // start of the code page 932 bytes not yet converted
-    for (size_t i = 0; i < text.size();) {
+    const size_t end = HoldsForeignCharacters() ? text.size() : 0;  // else the text holds no placeholder
+    for (size_t i = 0; i < end;) {
         size_t length = 0;
         const std::u32string* grapheme = ForeignCharacterAt(text, i, &length);
         if (!grapheme) {

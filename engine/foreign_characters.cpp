@@ -143,6 +143,11 @@ void ClearForeignCharacters()
     table.placeholders.clear();
 }
 
+bool HoldsForeignCharacters()
+{
+    return Table().narrowCount > 0 || !Table().wide.empty();
+}
+
 std::string ToEngineBytes(const std::u32string& text, ExactCp932Encoder encode)
 {
     std::string bytes;
@@ -178,7 +183,7 @@ const std::u32string* ForeignCharacterAt(const std::string& text, size_t i, size
 
 size_t ReplaceForeignCharacters(std::string* text)
 {
-    if (Table().narrowCount == 0 && Table().wide.empty())
+    if (!HoldsForeignCharacters())
         return 0;
     std::string out;
     out.reserve(text->size());

@@ -25,6 +25,9 @@ void ClearForeignCharacters();
 // when code page 932 lacks it (the platform's or the dump's own tables).
 using ExactCp932Encoder = bool (*)(char32_t codePoint, std::string* bytes);
 
+// True when the table holds a grapheme: only then can a text hold placeholders.
+bool HoldsForeignCharacters();
+
 // The engine's text for `text`: every grapheme whose characters code page 932
 // holds exactly as those bytes, every other one as its placeholder.
 std::string ToEngineBytes(const std::u32string& text, ExactCp932Encoder encode);
