@@ -1,17 +1,28 @@
 // The one conversion from what windows hold (UTF-16) to the cells of the
-// capture (code page 932), the same on a system of any language.
+// capture (code page 932 and placeholders for what it lacks), the same on a
+// system of any language, and back.
 #pragma once
 
 #include <string>
 
 // The text in code page 932, converted as a Japanese system converts it for
-// ANSI requests, so that pictures do not depend on the system's code page.
+// ANSI requests (what code page 932 lacks becomes a look-alike or "?"): for
+// the command line's arguments.
 std::string ToCodePage932(const wchar_t* text, size_t length);
 
-inline std::string ToCodePage932(const std::wstring& text)
+// The engine's text: the characters code page 932 holds exactly as a
+// Japanese system converts them, every other grapheme as itself through the
+// conversion's table of foreign characters (foreign_characters.h).
+std::string ToEngineText(const wchar_t* text, size_t length);
+
+inline std::string ToEngineText(const std::wstring& text)
 {
-    return ToCodePage932(text.data(), text.size());
+    return ToEngineText(text.data(), text.size());
 }
 
 // The code page 932 text in UTF-16, for calls that take it so.
 std::wstring FromCodePage932(const std::string& text);
+
+// The engine's text in UTF-16, every placeholder as its grapheme and every
+// byte that is no character (half of one the grid cut) as U+FFFD.
+std::wstring FromEngineText(const std::string& text);

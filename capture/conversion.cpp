@@ -6,6 +6,7 @@
 #include "capture_state.h"
 #include "capture_stop.h"
 #include "display_scale.h"
+#include "foreign_characters.h"
 #include "unread_windows.h"
 #include "walker.h"
 #include "window_text.h"
@@ -91,7 +92,7 @@ std::string MenuLabel(HMENU menu, UINT position)
     std::wstring label(static_cast<size_t>(length) + 1, L'\0');
     const int copied = GetMenuStringW(menu, position, &label[0], length + 1, MF_BYPOSITION);
     label.resize(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
-    return ToCodePage932(label);
+    return ToEngineText(label);
 }
 
 // The labels up to the first empty one, each followed by two spaces, as
@@ -153,6 +154,9 @@ bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporte
         NoteTableFull();
     reporter.Captured();
     *out = LayOutItems();
+    out->unicodeText = FromEngineText(out->text);
+    out->replacedCharacters = ReplaceForeignCharacters(&out->text);
+    ReplaceForeignCharacters(&out->title);
     out->gaps = CountUnreadWindows();
     out->gaps.stop = CaptureStopReason();
     return true;

@@ -42,6 +42,6 @@ bool ReadFittingText(GetLength getLength, GetText getText, std::string* text)
     std::wstring wide;
     if (!ReadIntoFittingBuffer(getLength(), getText, &wide))
         return false;
-    *text = ToCodePage932(wide);
+    *text = ToEngineText(wide);
     return true;
 }

@@ -72,7 +72,7 @@ uintptr_t RemoteBuffer::TextAddress() const
 
 std::string RemoteBuffer::Text() const
 {
-    const std::string text = ToCodePage932(WideText(), wcsnlen(WideText(), kRemoteTextChars));
+    const std::string text = ToEngineText(WideText(), wcsnlen(WideText(), kRemoteTextChars));
     return text.substr(0, WholeCharacterLength(text.data(), std::min(text.size(), kRemoteTextLimit)));
 }
 

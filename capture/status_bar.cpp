@@ -68,7 +68,7 @@ size_t BlockSizeFor(const std::vector<Pane>& panes)
 // without a double-byte character cut in half at the end.
 std::string WholeCharacters(const wchar_t* text, size_t limit)
 {
-    const std::string converted = ToCodePage932(text, wcsnlen(text, limit));
+    const std::string converted = ToEngineText(text, wcsnlen(text, limit));
     return converted.substr(0, WholeCharacterLength(converted.data(), std::min(converted.size(), limit)));
 }
 

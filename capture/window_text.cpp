@@ -36,7 +36,7 @@ std::string WindowTitle(HWND hwnd)
         return {};
     std::wstring title(BufferForLength(length), L'\0');
     KeepCopied(title, GetWindowTextW(hwnd, &title[0], static_cast<int>(title.size())));
-    return ToCodePage932(title);
+    return ToEngineText(title);
 }
 
 std::string AskWindowText(HWND hwnd)

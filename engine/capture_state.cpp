@@ -1,5 +1,7 @@
 #include "capture_state.h"
 
+#include "foreign_characters.h"
+
 #include <cstring>
 
 CaptureItem ItemTable[kItemSlots];
@@ -65,6 +67,7 @@ void ResetCaptureState()
 void BeginCapture()
 {
     ItemCount = 0;
+    ClearForeignCharacters();
     StatusBarSeen = 'N';
 }
 

@@ -51,7 +51,8 @@ const char kUsage[] =
     "  --option NAME=0|1 DelSpcLinFlg, DelSpcColFlg, CutUnderLine, NoMuitiLine\n"
     "                    (defaults 1, 1, 1, 0)\n"
     "  -o FILE           write the text to FILE instead of stdout\n"
-    "  --utf8            write UTF-8 instead of Shift-JIS, messages too\n"
+    "  --utf8            write UTF-8 instead of Shift-JIS, messages too; Shift-JIS\n"
+    "                    shows what code page 932 lacks as \"?\" or \"？\"\n"
     "  --dump FILE       write the capture dump, taken before the layout, to FILE\n"
     "  --dpi N           count N pixels to the inch (72 to 960) instead of the window's\n"
     "                    own DPI; --dpi 96 gives one cell for every 5 x 7 screen pixels\n"
@@ -359,9 +360,9 @@ private:
     bool dumpWritten_ = true;
 };
 
-bool WriteOutput(const Arguments& args, const std::string& text)
+bool WriteOutput(const Arguments& args, const ConversionResult& result)
 {
-    const std::string bytes = args.utf8 ? ToUtf8(text) : text;
+    const std::string bytes = args.utf8 ? WideToUtf8(result.unicodeText) : result.text;
     if (!args.outputPath.empty())
         return WriteToFile(args.outputPath, bytes);
     return WriteBytes(stdout, bytes);
@@ -405,10 +406,14 @@ int Capture(const Arguments& args)
         PrintLine("qscap: cannot write " + args.dumpPath, args.utf8);
         return kExitWriteFailed;
     }
-    if (!WriteOutput(args, result.text)) {
+    if (!WriteOutput(args, result)) {
         PrintLine("qscap: cannot write the text", args.utf8);
         return kExitWriteFailed;
     }
+    if (!args.utf8 && result.replacedCharacters > 0)
+        PrintLine("qscap: " + std::to_string(result.replacedCharacters) +
+                      " characters outside code page 932 written as \"?\" or \"？\"; --utf8 keeps them",
+                  false);
     PrintGaps(result.gaps, args.utf8);
     return result.gaps.IsComplete() ? 0 : kExitIncomplete;
 }

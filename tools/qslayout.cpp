@@ -2,6 +2,7 @@
 // the pipeline hands it to the output document.
 #include "capture_dump.h"
 #include "cp932.h"
+#include "foreign_characters.h"
 #include "layout.h"
 
 #include <cerrno>
@@ -23,7 +24,8 @@ constexpr int kExitWriteFailed = 1;
 
 const char kUsage[] =
     "usage: qslayout [--utf8] [--info] DUMP.json\n"
-    "  prints the text laid out from a capture dump (Shift-JIS, CR LF)\n"
+    "  prints the text laid out from a capture dump (Shift-JIS, CR LF; what code page\n"
+    "  932 lacks as \"?\" or \"？\")\n"
     "  --utf8  print UTF-8 instead of Shift-JIS\n"
     "  --info  print the title, OutputCols and OutputRows instead of the text\n";
 
@@ -113,7 +115,9 @@ int main(int argc, char** argv)
 
     LoadCaptureDump(dump);
     const ConversionResult result = LayOutItems();
-    const std::string output = args.info ? FormatInfo(result) : result.text;
+    std::string output = args.info ? FormatInfo(result) : result.text;
+    if (!args.utf8)
+        ReplaceForeignCharacters(&output);
     if (!WriteBinary(args.utf8 ? ToUtf8ForReading(output) : output)) {
         std::cerr << "qslayout: cannot write the output\n";
         return kExitWriteFailed;

@@ -1,6 +1,7 @@
 // Breaking long texts into lines: the line ends, word wrapping and the
 // continuation records.
 #include "capture_state.h"
+#include "code_page_932.h"
 #include "wrap_text.h"
 
 #include <gtest/gtest.h>
@@ -92,3 +93,15 @@ TEST_F(WrapTextTest, StopsWithOneReportWhenTheTableIsFull)
 }
 
 }  // namespace
+
+// Characters outside code page 932 are measured in the cells they take and
+// never cut: one that the width cuts stays whole, as a double-byte one does.
+TEST_F(WrapTextTest, MeasuresForeignCharactersInCells)
+{
+    BeginCapture();
+    std::vector<std::wstring> lines;
+    for (const std::string& line : Wrap(0, 4, ToEngineText(L"e\u0301한국\u0645\u064E\U0001F44D\U0001F3FD")))
+        lines.push_back(FromEngineText(line));
+    const std::vector<std::wstring> expected = {L"e\u0301한국", L"\u0645\u064E\U0001F44D\U0001F3FD"};
+    EXPECT_EQ(lines, expected);
+}

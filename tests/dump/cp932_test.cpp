@@ -1,5 +1,6 @@
 // Plain string literals are Shift-JIS in this build, u8 literals UTF-8.
 #include "cp932.h"
+#include "foreign_characters.h"
 
 #include <gtest/gtest.h>
 
@@ -95,17 +96,59 @@ TEST(Cp932, ReplaceModeShowsInvalidBytesAsReplacementChar)
     EXPECT_EQ(Decode("\xFF\xFF", InvalidBytes::Replace), u8"\uFFFD\uFFFD");
 }
 
+// Foreign characters live in the conversion's table; each test that makes
+// some leaves it empty again for the escapes of the others.
+struct ForeignTableScope {
+    ForeignTableScope() { ClearForeignCharacters(); }
+    ~ForeignTableScope() { ClearForeignCharacters(); }
+};
+
+struct KeptCase {
+    std::string utf8;
+    std::string shiftJis;  // as the Shift-JIS output writes it
+};
+
+TEST(Cp932, CharactersOutsideCodePage932KeepTheirWidthAndComeBack)
+{
+    const ForeignTableScope scope;
+    const KeptCase cases[] = {
+        {u8"ab¥", "ab?"},                       // best fit would have made it '\'
+        {u8"x😀", "x？"},
+        {u8"\uF741", "？"},                     // private use below the escapes, ambiguous width
+        {u8"Ça été", "?a ？t？"},
+        {u8"e\u0301\u0302!", "?!"},             // one grapheme with two marks
+        {u8"👩🏽\u200D💻 한국어", "？ ？？？"},
+        {u8"مرحبا", "?????"},
+        {u8"𠀋\u0001\t", "？\x01\t"},           // beyond the basic plane; a control stays itself
+        {u8"ﾊﾟ日本", "ﾊﾟ日本"},
+    };
+    for (const KeptCase& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        std::string bytes, back, error;
+        ASSERT_TRUE(Utf8ToCp932(c.utf8, &bytes, &error)) << error;
+        EXPECT_TRUE(Cp932ToUtf8(bytes, &back));
+        EXPECT_EQ(back, c.utf8);
+        std::string replaced = bytes;
+        ReplaceForeignCharacters(&replaced);
+        EXPECT_EQ(replaced, c.shiftJis);
+    }
+}
+
+TEST(Cp932, WideTextBecomesUtf8WithItsSurrogatePairsJoined)
+{
+    const std::wstring wide = {L'a', 0x65E5, 0xD83D, 0xDC4D, 0xD800, L'x', 0xDC4D};
+    const std::string utf8 = u8"a日👍\uFFFDx\uFFFD";  // outside the macro, which spells it in Shift-JIS
+    EXPECT_EQ(WideToUtf8(wide), utf8);
+}
+
 struct EncodeFailure {
     std::string utf8;
     const char* error;
 };
 
-TEST(Cp932, EncodingRefusesWhatCodePage932CannotHoldExactly)
+TEST(Cp932, EncodingRefusesMalformedUtf8)
 {
     const EncodeFailure cases[] = {
-        {u8"ab¥", "character 2 (U+00A5) is not in code page 932"},  // best fit would give '\'
-        {u8"x😀", "character 1 (U+1F600) is not in code page 932"},
-        {u8"\uF741", "character 0 (U+F741) is not in code page 932"},  // below the escape range
         {"ok\xC3", "malformed UTF-8 at byte 2"},
         {"a\xED\xA0\x80", "malformed UTF-8 at byte 1"},  // surrogate
         {"\xF4\x90\x80\x80", "malformed UTF-8 at byte 0"},  // beyond U+10FFFF

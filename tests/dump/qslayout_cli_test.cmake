@@ -70,3 +70,20 @@ foreach(encoding sjis utf8)
         message(SEND_ERROR "qslayout --info ${option} good.json printed ${out}")
     endif()
 endforeach()
+
+# Characters that code page 932 lacks: kept by --utf8, and "?" or "？" in
+# their cells in Shift-JIS, so that the columns stay where they were.
+set(foreign ${WORK_DIR}/foreign.json)
+set(foreign_text "Ça été 한 👍🏽 é")  # the last: e and a combining acute
+file(WRITE ${foreign} "{${header}, \"items\": [{\"text\": \"${foreign_text}|\", \"rect\": [0, 0, 200, 21], ${item}}]}")
+expect_run(0 "^$" --utf8 ${foreign})
+string(HEX "${foreign_text}|" foreign_hex)
+if(NOT out MATCHES "${foreign_hex}")
+    message(SEND_ERROR "qslayout --utf8 foreign.json printed ${out}")
+endif()
+expect_run(0 "^$" ${foreign})
+string(HEX "?a " replaced_hex)
+string(APPEND replaced_hex "8148" "74" "8148" "20" "8148" "20" "8148" "20" "3f" "7c")  # ?a ？t？ ？ ？ ?|
+if(NOT out MATCHES "${replaced_hex}")
+    message(SEND_ERROR "qslayout foreign.json printed ${out}, not ${replaced_hex}")
+endif()

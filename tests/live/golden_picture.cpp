@@ -57,7 +57,11 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& cp932Text)
 {
-    const std::string actual = ShiftJisToUtf8(cp932Text);
+    return MatchesGoldenUtf8(name, ShiftJisToUtf8(cp932Text));
+}
+
+::testing::AssertionResult MatchesGoldenUtf8(const std::string& name, const std::string& actual)
+{
     const std::wstring path = GoldenPath(name);
     if (UpdateRequested()) {
         if (!WriteFileBytes(path, actual))

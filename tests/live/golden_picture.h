@@ -18,3 +18,6 @@
 #include <string>
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& cp932Text);
+
+// The same for a picture in UTF-8, as qscap --utf8 writes it.
+::testing::AssertionResult MatchesGoldenUtf8(const std::string& name, const std::string& utf8Text);

@@ -4,7 +4,9 @@
 // and a message on stderr.
 
 #include "code_page.h"
+#include "cp932.h"
 #include "fixture_ids.h"
+#include "foreign_characters.h"
 #include "golden_picture.h"
 #include "host_path.h"
 #include "live_capture.h"
@@ -83,6 +85,37 @@ TEST_F(QscapTest, LayoutOfTheDumpGivesTheCapturedBytes)
     // Found by its Japanese title, passed through the ANSI command line.
     ASSERT_TRUE(Open(L"main"));
     ExpectLayoutOfDumpGivesTheSameBytes(L"--title \"Fixture: main メイン\"");
+}
+
+// Texts in scripts that code page 932 lacks: the UTF-8 picture, the
+// conversion's UTF-16 picture and the layout of the dump keep every
+// character in its place; the Shift-JIS picture has "?" or "？" in their
+// cells, and qscap says once how many.
+TEST_F(QscapTest, CharactersOutsideCodePage932KeepTheirPlaceWidthAndIdentity)
+{
+    ASSERT_TRUE(Open(L"scripts"));
+    const std::wstring target = L"--hwnd " + Hex(window_);
+    TemporaryFile dump;
+    const ProgramRun utf8 = RunProgram(QS_QSCAP, target + L" --utf8 --dump " + dump.Quoted());
+    ASSERT_EQ(utf8.exitCode, 0u) << utf8.errors;
+    EXPECT_EQ(utf8.errors, "");
+    EXPECT_TRUE(MatchesGoldenUtf8("scripts", utf8.output));
+    const ProgramRun layout = RunProgram(QS_QSLAYOUT, L"--utf8 " + dump.Quoted());
+    EXPECT_EQ(layout.output, utf8.output);
+
+    const ConversionResult live = CaptureLive(window_);
+    EXPECT_EQ(WideToUtf8(live.unicodeText), utf8.output);
+
+    std::string expected = Utf8ToShiftJis(utf8.output);
+    const size_t replaced = ReplaceForeignCharacters(&expected);
+    EXPECT_EQ(live.replacedCharacters, replaced);
+    const ProgramRun shiftJis = RunProgram(QS_QSCAP, target);
+    ASSERT_EQ(shiftJis.exitCode, 0u) << shiftJis.errors;
+    EXPECT_EQ(ShiftJisToUtf8(shiftJis.output), ShiftJisToUtf8(expected));
+    EXPECT_EQ(shiftJis.output, live.text);
+    EXPECT_EQ(shiftJis.errors, "qscap: " + std::to_string(replaced) +
+                                   " characters outside code page 932 written as \"?\" or \"？\"; --utf8 keeps them\n");
+    ClearForeignCharacters();
 }
 
 // The picture is the one the program shows; stderr says what it lacks.

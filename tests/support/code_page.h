@@ -4,11 +4,12 @@
 
 #include <string>
 
-// Every byte is kept: one that is no part of a valid character becomes a
-// private-use code point (cp932.h), so that equal texts stay equal and
-// unequal ones unequal.
+// Every byte is kept: a placeholder becomes its grapheme, a byte that is no
+// part of a valid character a private-use code point (cp932.h), so that
+// equal texts stay equal and unequal ones unequal.
 std::string ShiftJisToUtf8(const std::string& shiftJis);
 
-// A character that code page 932 cannot hold exactly fails the test; the
-// text up to it is returned.
+// The engine's text: what code page 932 cannot hold exactly becomes a
+// placeholder of the table of foreign characters.  Malformed UTF-8 fails the
+// test.
 std::string Utf8ToShiftJis(const std::string& utf8);

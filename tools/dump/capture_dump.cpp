@@ -1,6 +1,7 @@
 #include "capture_dump.h"
 
 #include "cp932.h"
+#include "foreign_characters.h"
 
 #include <nlohmann/json.hpp>
 
@@ -342,6 +343,7 @@ std::string FormatCaptureDump(const CaptureDump& dump)
 
 bool ParseCaptureDump(const std::string& json, CaptureDump* out, std::string* error)
 {
+    ClearForeignCharacters();
     Json root;
     *out = CaptureDump{};
     return ParseJson(json, &root, error) && ReadDump(root, out, error);

@@ -1,7 +1,7 @@
 // A capture dump holds what the layout engine needs from one capture, so
 // that a capture can be laid out again without the window it came from.
 // On disk it is UTF-8 JSON; in memory the texts are code page 932 bytes, as
-// in the item table.
+// in the item table, with placeholders for what code page 932 lacks.
 #pragma once
 
 #include "capture_state.h"
@@ -40,7 +40,7 @@ void LoadCaptureDump(const CaptureDump& dump);
 // produces, is written as \u0000 and refused when read.
 std::string FormatCaptureDump(const CaptureDump& dump);
 
-// Strict reading: unknown keys, wrong types and values out of range are
+// Strict reading, into a new table of foreign characters: unknown keys, wrong types and values out of range are
 // errors.  On failure *error names the place, e.g.
 // "items[3].rect[2]: not a 32-bit integer", and *out is unspecified.
 bool ParseCaptureDump(const std::string& json, CaptureDump* out, std::string* error);

@@ -1,10 +1,10 @@
 #include "cp932.h"
 
 #include "cp932_pair.h"
+#include "foreign_characters.h"
 #include "sjis.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <unordered_map>
 #include <vector>
 
@@ -170,13 +170,6 @@ bool ReadUtf8(const std::string& utf8, size_t* pos, char32_t* c)
     return true;
 }
 
-std::string CodePointName(char32_t c)
-{
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
-    return name;
-}
-
 }  // namespace
 
 bool Cp932ToUtf8(const std::string& bytes, std::string* utf8, InvalidBytes invalid)
@@ -184,8 +177,15 @@ bool Cp932ToUtf8(const std::string& bytes, std::string* utf8, InvalidBytes inval
     utf8->clear();
     bool allValid = true;
     for (size_t pos = 0; pos < bytes.size();) {
+        size_t length = 0;
+        if (const std::u32string* grapheme = ForeignCharacterAt(bytes, pos, &length)) {
+            for (char32_t c : *grapheme)
+                AppendUtf8(c, utf8);
+            pos += length;
+            continue;
+        }
         char32_t codePoint;
-        const size_t length = DecodeCharacter(bytes, pos, &codePoint);
+        length = DecodeCharacter(bytes, pos, &codePoint);
         if (length == 0) {
             allValid = false;
             codePoint = invalid == InvalidBytes::Escape
@@ -200,20 +200,33 @@ bool Cp932ToUtf8(const std::string& bytes, std::string* utf8, InvalidBytes inval
 
 bool Utf8ToCp932(const std::string& utf8, std::string* bytes, std::string* error)
 {
-    bytes->clear();
-    size_t character = 0;
-    for (size_t pos = 0; pos < utf8.size(); ++character) {
+    std::u32string codePoints;
+    for (size_t pos = 0; pos < utf8.size();) {
         const size_t start = pos;
         char32_t codePoint;
         if (!ReadUtf8(utf8, &pos, &codePoint)) {
             *error = "malformed UTF-8 at byte " + std::to_string(start);
             return false;
         }
-        if (!EncodeCharacter(codePoint, bytes)) {
-            *error = "character " + std::to_string(character) + " (" + CodePointName(codePoint) +
-                     ") is not in code page 932";
-            return false;
-        }
+        codePoints.push_back(codePoint);
     }
+    *bytes = ToEngineBytes(codePoints, EncodeCharacter);
     return true;
+}
+
+std::string WideToUtf8(const std::wstring& text)
+{
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = static_cast<char32_t>(text[i]);
+        const bool high = c >= 0xD800 && c <= 0xDBFF;
+        const bool lowNext = i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (high && lowNext)
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+        else if (c >= 0xD800 && c <= 0xDFFF)
+            c = kReplacementChar;
+        AppendUtf8(c, &utf8);
+    }
+    return utf8;
 }
