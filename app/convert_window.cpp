@@ -79,12 +79,6 @@ private:
     HCURSOR previous_;
 };
 
-// The picture as the view shows it.
-std::wstring PictureText(const ConversionResult& result)
-{
-    return FromCodePage932(result.text);
-}
-
 }  // namespace
 
 void CMainFrame::ConvertWindow()
@@ -114,10 +108,9 @@ bool CMainFrame::ShowConversion(const ConversionResult& result)
     if (!document)
         return false;  // the new document could not be made; the framework has said why
     HWND edit = view->Edit();
-    const std::wstring picture = PictureText(result);
     SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(-1), -1);
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(picture.c_str()));
+    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(result.unicodeText.c_str()));
     SendMessageW(edit, EM_LINESCROLL, static_cast<WPARAM>(-999), -999);
     document->SetModifiedFlag(false);
     document->SetTitle(FromCodePage932(result.title));
