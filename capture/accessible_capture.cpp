@@ -10,8 +10,6 @@
 
 void CaptureAccessible(HWND window, bool standardProxy)
 {
-    if (!AccessibleInterfaceIdIsRight())
-        return;
     LRESULT objectReference = 0;
     if (!SendToWindow(window, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT), &objectReference))
         return;

@@ -1,5 +1,6 @@
 #include "accessible_reader.h"
 
+#include "accessible_interface.h"
 #include "accessible_roles.h"
 #include "answer_bounds.h"
 #include "capture_state.h"
@@ -19,9 +20,6 @@
 #include <vector>
 
 namespace {
-
-// {618736E0-3C3D-11CF-810C-00AA00389B71}
-constexpr GUID kAccessibleId = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 // Nesting deeper than the walker follows windows is no honest tree.
 constexpr int kDepthLimit = 100;
@@ -50,6 +48,10 @@ struct Reading {
     AccessibleTree tree;
 };
 
+// What became of one object: read (or left out as hidden or lying), not
+// there (it did not tell its role), or the reading must end.
+enum class Outcome { Read, Missing, Stop };
+
 class TreeReader {
 public:
     explicit TreeReader(Reading& reading) : reading_(reading) {}
@@ -57,7 +59,7 @@ public:
     void Read()
     {
         ComRef<IAccessible> root = Root();
-        if (root)
+        if (root && IsNew(root.Get()))
             ReadObject(root.Get(), CHILDID_SELF, 0);
     }
 
@@ -67,9 +69,9 @@ private:
         IAccessible* root = nullptr;
         void** out = reinterpret_cast<void**>(&root);
         if (reading_.objectReference)
-            ObjectFromLresult(reading_.objectReference, IID_IAccessible, 0, out);
+            ObjectFromLresult(reading_.objectReference, kAccessibleInterfaceId, 0, out);
         else if (reading_.standardProxy)
-            CreateStdAccessibleObject(reading_.window, OBJID_CLIENT, IID_IAccessible, out);
+            CreateStdAccessibleObject(reading_.window, OBJID_CLIENT, kAccessibleInterfaceId, out);
         Answered();
         return ComRef<IAccessible>(root);
     }
@@ -120,10 +122,11 @@ private:
                right <= kCoordinateLimit && bottom <= kCoordinateLimit;
     }
 
-    // Reads the object's role and state, then what its role needs: false
-    // when the reading must end.  An object that lies about its rectangle is
-    // left out with what it holds.
-    bool ReadObject(IAccessible* accessible, long childId, int depth)
+    static Outcome Go(bool goOn) { return goOn ? Outcome::Read : Outcome::Stop; }
+
+    // Reads the object's role and state, then what its role needs.  An
+    // object that lies about its rectangle is left out with what it holds.
+    Outcome ReadObject(IAccessible* accessible, long childId, int depth)
     {
         VARIANT self;
         self.vt = VT_I4;
@@ -132,25 +135,27 @@ private:
         object.depth = depth;
         ClearedVariant role, state;
         const bool known = SUCCEEDED(accessible->get_accRole(self, role.Out()));
-        if (!Answered() || !known || role.Get().vt != VT_I4)
-            return !reading_.abandoned;
+        if (!Answered())
+            return Outcome::Stop;
+        if (!known || role.Get().vt != VT_I4)
+            return Outcome::Missing;
         object.role = role.Get().lVal;
         const bool stated = SUCCEEDED(accessible->get_accState(self, state.Out()));
         if (!Answered())
-            return false;
+            return Outcome::Stop;
         object.state = stated && state.Get().vt == VT_I4 ? state.Get().lVal : 0;
         if (depth > 0 && (object.state & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)))
-            return true;
+            return Outcome::Read;
         const RoleNeeds needs = NeedsOfRole(object.role);
         if (needs.location) {
             long x = 0, y = 0, width = 0, height = 0;
             const bool located = SUCCEEDED(accessible->accLocation(&x, &y, &width, &height, self));
             if (!Answered())
-                return false;
+                return Outcome::Stop;
             if (!located || !IsPlausible(x, y, width, height)) {
                 if (located)
                     MarkOutOfBounds();
-                return true;
+                return Outcome::Read;
             }
             object.screen = {x, y, x + width, y + height};
         }
@@ -159,20 +164,20 @@ private:
             accessible->get_accName(self, &name);
             object.name = Text(name);
             if (!Answered())
-                return false;
+                return Outcome::Stop;
         }
         if (needs.value) {
             BSTR value = nullptr;
             accessible->get_accValue(self, &value);
             object.value = Text(value);
             if (!Answered())
-                return false;
+                return Outcome::Stop;
         }
         if (!Append(std::move(object)))
-            return false;
+            return Outcome::Stop;
         if (!needs.children || childId != CHILDID_SELF)
-            return true;
-        return ReadChildren(accessible, depth + 1);
+            return Outcome::Read;
+        return Go(ReadChildren(accessible, depth + 1));
     }
 
     long ChildCount(IAccessible* accessible)
@@ -185,7 +190,9 @@ private:
 
     // Children are asked for one by one (ids 1 to the count): a child that
     // is an object of its own is read through it, a simple element through
-    // its parent.  An object met before closes a loop and is left out.
+    // its parent.  An object met before closes a loop and is left out; a
+    // child that is not there ends a count that claimed more.  False when
+    // the reading must end.
     bool ReadChildren(IAccessible* accessible, int depth)
     {
         if (depth >= kDepthLimit) {
@@ -199,13 +206,16 @@ private:
         if (count.outOfBounds)
             MarkOutOfBounds();
         for (long child = 1; child <= count.value; ++child) {
-            if (!ReadChild(accessible, child, depth))
+            const Outcome outcome = ReadChild(accessible, child, depth);
+            if (outcome == Outcome::Stop)
                 return false;
+            if (outcome == Outcome::Missing)
+                return true;
         }
         return true;
     }
 
-    bool ReadChild(IAccessible* accessible, long child, int depth)
+    Outcome ReadChild(IAccessible* accessible, long child, int depth)
     {
         VARIANT id;
         id.vt = VT_I4;
@@ -214,18 +224,16 @@ private:
         const HRESULT result = accessible->get_accChild(id, &dispatch);
         const ComRef<IDispatch> owned(dispatch);
         if (!Answered())
-            return false;
+            return Outcome::Stop;
         if (result != S_OK || !dispatch)
             return ReadObject(accessible, child, depth);
         IAccessible* object = nullptr;
-        dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+        dispatch->QueryInterface(kAccessibleInterfaceId, reinterpret_cast<void**>(&object));
         ComRef<IAccessible> childObject(object);
         if (!Answered())
-            return false;
-        if (!childObject)
-            return true;
-        if (!IsNew(object))
-            return true;
+            return Outcome::Stop;
+        if (!childObject || !IsNew(object))
+            return Outcome::Read;
         return ReadObject(object, CHILDID_SELF, depth);
     }
 
@@ -303,9 +311,4 @@ AccessibleTree ReadAccessibleTree(HWND window, LRESULT objectReference, bool sta
     WaitForReading(thread.Get(), *reading);
     const std::lock_guard<std::mutex> held(reading->lock);
     return std::move(reading->tree);
-}
-
-bool AccessibleInterfaceIdIsRight()
-{
-    return IsEqualGUID(IID_IAccessible, kAccessibleId);
 }

@@ -16,8 +16,3 @@
 // handling this thread's messages (Esc cancels); the tree is then marked
 // unanswered and holds what came before.  Nothing is left in the target.
 AccessibleTree ReadAccessibleTree(HWND window, LRESULT objectReference, bool standardProxy);
-
-// The interface id that the program was linked with is IAccessible's:
-// MinGW-w64's oleacc library has code under that symbol's name, which a
-// link order of oleacc before uuid would pick.
-bool AccessibleInterfaceIdIsRight();
