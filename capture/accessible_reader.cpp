@@ -33,8 +33,8 @@ constexpr DWORD kPollMs = 20;
 
 // What the reading thread and the waiting thread share.  The tree grows
 // under the lock; once abandoned, nothing more is added to it.
-struct Reading {
-    Reading(HWND target, LRESULT reference, bool proxy)
+struct SharedReading {
+    SharedReading(HWND target, LRESULT reference, bool proxy)
         : window(target), objectReference(reference), standardProxy(proxy)
     {
     }
@@ -54,7 +54,7 @@ enum class Outcome { Read, Missing, Stop };
 
 class TreeReader {
 public:
-    explicit TreeReader(Reading& reading) : reading_(reading) {}
+    explicit TreeReader(SharedReading& reading) : reading_(reading) {}
 
     void Read()
     {
@@ -252,15 +252,16 @@ private:
         return true;
     }
 
-    Reading& reading_;
+    SharedReading& reading_;
     ItemChain seen_;
     std::vector<ComRef<IUnknown>> held_;
 };
 
 DWORD WINAPI ReadOnItsThread(void* parameter)
 {
-    const std::unique_ptr<std::shared_ptr<Reading>> handed(static_cast<std::shared_ptr<Reading>*>(parameter));
-    const std::shared_ptr<Reading> reading = *handed;
+    using Handed = std::shared_ptr<SharedReading>;
+    const std::unique_ptr<Handed> handed(static_cast<Handed*>(parameter));
+    const Handed reading = *handed;
     const ComApartment com(COINIT_MULTITHREADED);
     if (com.Ready())
         TreeReader(*reading).Read();
@@ -270,7 +271,7 @@ DWORD WINAPI ReadOnItsThread(void* parameter)
 // Waits for the reading thread while the target's objects answer, handling
 // this thread's messages; gives up on a call that takes longer than a
 // message may, and when the conversion must stop.
-void WaitForReading(HANDLE thread, Reading& reading)
+void WaitForReading(HANDLE thread, SharedReading& reading)
 {
     unsigned answers = reading.answers;
     DWORD lastAnswer = GetTickCount();
@@ -301,8 +302,8 @@ void WaitForReading(HANDLE thread, Reading& reading)
 
 AccessibleTree ReadAccessibleTree(HWND window, LRESULT objectReference, bool standardProxy)
 {
-    const auto reading = std::make_shared<Reading>(window, objectReference, standardProxy);
-    auto* handed = new std::shared_ptr<Reading>(reading);
+    const auto reading = std::make_shared<SharedReading>(window, objectReference, standardProxy);
+    auto* handed = new std::shared_ptr<SharedReading>(reading);
     const OwnedKernelHandle thread(CreateThread(nullptr, 0, ReadOnItsThread, handed, 0, nullptr));
     if (!thread) {
         delete handed;

@@ -146,8 +146,8 @@ public:
     {
         if (CaptureMode != 'O' || ItemCount != 2)
             return;
-        const auto bar = std::find_if(objects_.begin(), objects_.end(),
-                                      [](const AccessibleObject& object) { return object.role == ROLE_SYSTEM_MENUBAR; });
+        const auto isMenuBar = [](const AccessibleObject& object) { return object.role == ROLE_SYSTEM_MENUBAR; };
+        const auto bar = std::find_if(objects_.begin(), objects_.end(), isMenuBar);
         if (bar == objects_.end())
             return;
         std::string labels;
