@@ -114,6 +114,16 @@ private:
         return std::wstring(text, wcsnlen(text, length));
     }
 
+    // A name or a value; false when the reading must end.
+    bool AskText(IAccessible* accessible, HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*),
+                 const VARIANT& self, std::wstring* text)
+    {
+        BSTR answer = nullptr;
+        (accessible->*property)(self, &answer);
+        *text = Text(answer);
+        return Answered();
+    }
+
     static bool IsPlausible(long x, long y, long width, long height)
     {
         const int64_t right = int64_t{x} + width;
@@ -159,20 +169,10 @@ private:
             }
             object.screen = {x, y, x + width, y + height};
         }
-        if (needs.name) {
-            BSTR name = nullptr;
-            accessible->get_accName(self, &name);
-            object.name = Text(name);
-            if (!Answered())
-                return Outcome::Stop;
-        }
-        if (needs.value) {
-            BSTR value = nullptr;
-            accessible->get_accValue(self, &value);
-            object.value = Text(value);
-            if (!Answered())
-                return Outcome::Stop;
-        }
+        if (needs.name && !AskText(accessible, &IAccessible::get_accName, self, &object.name))
+            return Outcome::Stop;
+        if (needs.value && !AskText(accessible, &IAccessible::get_accValue, self, &object.value))
+            return Outcome::Stop;
         if (!Append(std::move(object)))
             return Outcome::Stop;
         if (!needs.children || childId != CHILDID_SELF)
