@@ -23,6 +23,5 @@ struct AccessibleTree {
     std::vector<AccessibleObject> objects;  // depth first, parents before children
     bool outOfBounds = false;   // counts, nesting, loops or rectangles no honest tree has
     bool unanswered = false;    // a call did not return in time; the rest is missing
-    bool stopped = false;       // the conversion had to stop (cancelled, time up)
     bool full = false;          // the item table's worth of objects was read; the rest is missing
 };

@@ -29,6 +29,7 @@ constexpr int64_t kChildLimit = 100000000;
 constexpr size_t kObjectLimit = kItemLimit;
 // Screen coordinates beyond these lie outside any screen Windows makes.
 constexpr int64_t kCoordinateLimit = 32767;
+// How often the waiting thread looks at the reading's progress.
 constexpr DWORD kPollMs = 20;
 
 // What the reading thread and the waiting thread share.  The tree grows
@@ -282,9 +283,9 @@ void WaitForReading(HANDLE thread, SharedReading& reading)
         if (waited == WAIT_OBJECT_0 + 1)
             PumpMessages();
         const std::lock_guard<std::mutex> held(reading.lock);
+        // A stop is reported with the conversion's own reason.
         if (CaptureMustStop()) {
             reading.abandoned = true;
-            reading.tree.stopped = true;
             return;
         }
         if (reading.answers != answers) {
