@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -68,41 +69,6 @@ void PutLeadingSpaces(std::string& text, int count)
         text.insert(0, static_cast<size_t>(count), ' ');
 }
 
-void CaptureCheckBox(HWND hwnd, CaptureItem& item)
-{
-    SetClassName(item, "CheckBox");
-    item.text = Mark(Button_GetState(hwnd), "□", "■", "Й");
-    item.text += WindowTitle(hwnd);
-    PadToEvenLength(item.text);
-    WrapToWidth(item);
-}
-
-void CaptureRadioButton(HWND hwnd, CaptureItem& item)
-{
-    SetClassName(item, "RadioButton");
-    item.text = Mark(Button_GetState(hwnd), "○", "●", "Θ");
-    item.text += WindowTitle(hwnd);
-}
-
-// The caption keeps its mnemonic markers: the layout removes them, once, as
-// for every other caption.
-void CaptureGroupBox(HWND hwnd, CaptureItem& item)
-{
-    item.kind = 'G';
-    SetClassName(item, "GroupBox");
-    item.text = WindowTitle(hwnd);
-    PadToEvenLength(item.text);
-}
-
-void CapturePushButton(HWND hwnd, CaptureItem& item)
-{
-    item.kind = 'B';
-    item.shape = 'L';
-    SetClassName(item, "Button");
-    item.text = WindowTitle(hwnd);
-    const int width = WidthInColumns(item.rect);
-    PutLeadingSpaces(item.text, (width - static_cast<int>(item.text.size())) / 2 - 1);
-}
 
 bool IsLine(LONG style, int32_t height, int32_t width)
 {
@@ -136,7 +102,9 @@ void Frame(CaptureItem& item, char shape)
     item.shape = shape;
 }
 
-void CaptureTextStatic(CaptureItem& item, LONG style, LONG exStyle)
+}  // namespace
+
+void FormTextStatic(CaptureItem& item, LONG style, LONG exStyle)
 {
     if (exStyle & WS_EX_CLIENTEDGE)
         Frame(item, 'L');
@@ -151,23 +119,57 @@ void CaptureTextStatic(CaptureItem& item, LONG style, LONG exStyle)
         PutLeadingSpaces(item.text, 2 * half);
 }
 
-}  // namespace
+void FormCheckBox(CaptureItem& item, UINT checkState, const std::string& caption)
+{
+    SetClassName(item, "CheckBox");
+    item.text = Mark(checkState, "□", "■", "Й");
+    item.text += caption;
+    PadToEvenLength(item.text);
+    WrapToWidth(item);
+}
+
+void FormRadioButton(CaptureItem& item, UINT checkState, const std::string& caption)
+{
+    SetClassName(item, "RadioButton");
+    item.text = Mark(checkState, "○", "●", "Θ");
+    item.text += caption;
+}
+
+// The caption keeps its mnemonic markers: the layout removes them, once, as
+// for every other caption.
+void FormGroupBox(CaptureItem& item, std::string caption)
+{
+    item.kind = 'G';
+    SetClassName(item, "GroupBox");
+    item.text = std::move(caption);
+    PadToEvenLength(item.text);
+}
+
+void FormPushButton(CaptureItem& item, std::string caption)
+{
+    item.kind = 'B';
+    item.shape = 'L';
+    SetClassName(item, "Button");
+    item.text = std::move(caption);
+    const int width = WidthInColumns(item.rect);
+    PutLeadingSpaces(item.text, (width - static_cast<int>(item.text.size())) / 2 - 1);
+}
 
 void CaptureButton(HWND hwnd)
 {
     CaptureItem& item = CurrentRecord();
     switch (KindOfButton(item.className, GetWindowLongA(hwnd, GWL_STYLE))) {
     case ButtonKind::CheckBox:
-        CaptureCheckBox(hwnd, item);
+        FormCheckBox(item, Button_GetState(hwnd), WindowTitle(hwnd));
         break;
     case ButtonKind::RadioButton:
-        CaptureRadioButton(hwnd, item);
+        FormRadioButton(item, Button_GetState(hwnd), WindowTitle(hwnd));
         break;
     case ButtonKind::GroupBox:
-        CaptureGroupBox(hwnd, item);
+        FormGroupBox(item, WindowTitle(hwnd));
         break;
     case ButtonKind::PushButton:
-        CapturePushButton(hwnd, item);
+        FormPushButton(item, WindowTitle(hwnd));
         break;
     }
 }
@@ -193,6 +195,6 @@ void CaptureStatic(HWND hwnd)
         item.text.clear();
         Frame(item, 'L');
     } else {
-        CaptureTextStatic(item, style, exStyle);
+        FormTextStatic(item, style, exStyle);
     }
 }

@@ -1,5 +1,6 @@
 #include "conversion.h"
 
+#include "accessible_capture.h"
 #include "caption_letters.h"
 #include "code_page_932.h"
 #include "text_grid.h"
@@ -74,6 +75,7 @@ CaptureItem& AddRecord(const char* className, std::string text)
     SetClassName(item, className);
     item.kind = ' ';
     item.shape = ' ';
+    item.source = RecordSource::Window;
     return item;
 }
 
@@ -127,9 +129,23 @@ void RecordMenuBar(HWND window)
     AddRecord("Menu", MenuBarLabels(menu)).kind = 'M';
 }
 
+// A whole window whose walk finds no child record is read through its
+// accessibility tree.
+void ReadControls(HWND target, Reading reading)
+{
+    if (reading == Reading::Accessible) {
+        CaptureAccessible(target, true);
+        return;
+    }
+    const int32_t beforeWalk = ItemCount;
+    WalkChildren(target, 0);
+    if (CaptureMode == 'O' && ItemCount == beforeWalk && !CaptureMustStop())
+        CaptureAccessible(target, false);
+}
+
 }  // namespace
 
-bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter, int dpi)
+bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter, int dpi, Reading reading)
 {
     if (!dropped || !IsWindow(dropped)) {
         reporter.NoTarget();
@@ -148,7 +164,7 @@ bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporte
     {
         const ActiveReporter active(reporter);
         const CaptureClock clock;
-        WalkChildren(dropped, 0);
+        ReadControls(dropped, reading);
     }
     if (ItemCount >= kItemLimit)
         NoteTableFull();

@@ -45,6 +45,16 @@ public:
     virtual void Captured() {}
 };
 
+// How a conversion reads the target's controls.
+enum class Reading {
+    // Its child windows; a window whose walk finds no child window is read
+    // through its accessibility tree instead.
+    Windows,
+    // Its accessibility tree (MSAA) alone, whatever windows it has; the
+    // system's proxy stands in for a window without a tree of its own.
+    Accessible,
+};
+
 // Converts `dropped` into *out.  The window whose top-level ancestor (by
 // WS_CHILD and GetParent) is itself is converted whole (mode 'O'): its title,
 // caption-button letters ("Style") and menu bar ("Menu") are recorded before
@@ -52,4 +62,5 @@ public:
 // out->gaps says what could not be read.  False, after reporter.NoTarget(),
 // when `dropped` names no window.  Pixels become cells at the DPI of the
 // top-level window, or at `dpi` when one is given (display_scale.h).
-bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter, int dpi = kMeasuredDpi);
+bool ConvertWindow(HWND dropped, ConversionResult* out, CaptureReporter& reporter, int dpi = kMeasuredDpi,
+                   Reading reading = Reading::Windows);

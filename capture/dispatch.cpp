@@ -32,14 +32,9 @@ struct DispatchEntry {
     Extractor prepare = nullptr;        // runs before the extractor
 };
 
-// Tab controls reach at least as far right as the last list view captured
-// inside their pages.
-void WidenToListRightEdge(HWND)
+void WidenTabControl(HWND)
 {
-    CaptureItem& item = CurrentRecord();
-    const int32_t edge = ListRightEdge + 10;
-    if (edge > item.rect.right)
-        item.rect.right = edge;
+    WidenToListRightEdge(CurrentRecord());
 }
 
 // The rows in the order they are tried; a class that none of them takes
@@ -79,7 +74,7 @@ const std::vector<DispatchEntry>& Table()
          CaptureMdiCaption},
         {15, {{Match::Contains, "ScrollBar"}}, CaptureScrollBar},
         {16, {{Match::Exact, "SysTabControl32"}, {Match::Exact, "TPageControl"}}, CaptureTabControl, nullptr,
-         WidenToListRightEdge},
+         WidenTabControl},
         {17, {{Match::Contains, "updown"}}, CaptureSpin},
     };
     return table;

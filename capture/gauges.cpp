@@ -163,11 +163,8 @@ std::vector<std::string> TurnedRows(const std::string& left, const std::vector<T
 
 // --- progress bars
 
-void CaptureProgress(HWND hwnd, CaptureItem& item, bool vertical)
+void FillProgress(CaptureItem& item, bool vertical, int64_t low, int64_t high, int64_t pos)
 {
-    const int64_t low = ProgressBar_GetLimit(hwnd, true);
-    const int64_t high = ProgressBar_GetLimit(hwnd, false);
-    const int64_t pos = ProgressBar_GetPos(hwnd);
     const float fraction = high == low ? 0.0f : Fraction(pos - low, high - low);
     // The rows of a vertical bar lie inside its frame.
     const int32_t marks = vertical ? ((item.rect.bottom - kPixelsPerRow) - (item.rect.top + kPixelsPerRow)) /
@@ -266,23 +263,34 @@ const std::vector<Turn> kTopTurns = {{"┌", "┐"}, {"┬", "┤"}, {"―", "�
 
 void CaptureProgressBar(HWND hwnd)
 {
-    CaptureItem& item = CurrentRecord();
-    const bool vertical = HasStyle(hwnd, PBS_VERTICAL);
+    const int64_t low = ProgressBar_GetLimit(hwnd, true);
+    const int64_t high = ProgressBar_GetLimit(hwnd, false);
+    FormProgressBar(CurrentRecord(), HasStyle(hwnd, PBS_VERTICAL), {low, high, ProgressBar_GetPos(hwnd)});
+}
+
+void FormProgressBar(CaptureItem& item, bool vertical, const GaugePosition& position)
+{
     item.kind = 'B';
     item.shape = vertical ? 'T' : 'Y';
     SetClassName(item, "ProgressBar");
-    CaptureProgress(hwnd, item, vertical);
+    FillProgress(item, vertical, position.min, position.max, position.pos);
 }
 
 void CaptureSlider(HWND hwnd)
 {
-    CaptureItem& item = CurrentRecord();
-    SetClassName(item, "Slider");
     const int32_t ticks = Trackbar_GetNumTics(hwnd);
     const int64_t min = Trackbar_GetRangeMin(hwnd);
     const int64_t max = Trackbar_GetRangeMax(hwnd);
     const int64_t pos = Trackbar_GetPos(hwnd);
-    const bool vertical = HasStyle(hwnd, TBS_VERT);
+    FormSlider(CurrentRecord(), HasStyle(hwnd, TBS_VERT), ticks, {min, max, pos});
+}
+
+void FormSlider(CaptureItem& item, bool vertical, int32_t ticks, const GaugePosition& position)
+{
+    SetClassName(item, "Slider");
+    const int64_t min = position.min;
+    const int64_t max = position.max;
+    const int64_t pos = position.pos;
     const int32_t across = vertical ? (item.rect.bottom - item.rect.top) / kPixelsPerRow : MarksAcross(item.rect);
     const TickScale scale = FitTicks(ticks, across);
     const float fraction = max == min ? 0.0f : Fraction(pos - min, max - min);

@@ -4,7 +4,11 @@
 // control; columns become one record per mark, 7 pixels apart.
 #pragma once
 
+#include "capture_state.h"
+
 #include <windows.h>
+
+#include <cstdint>
 
 // A framed gauge filled with "■" from the left, or from the top when
 // vertical.
@@ -18,3 +22,16 @@ void CaptureScrollBar(HWND hwnd);
 
 // The two arrows "Λ" and "Ｖ", one above the other.
 void CaptureSpin(HWND hwnd);
+
+// A position in its range, as a gauge reports it.
+struct GaugePosition {
+    int64_t min;
+    int64_t max;
+    int64_t pos;
+};
+
+// The shapes of a progress bar and a trackbar from what was read of them,
+// shared with the accessibility-tree reading.  `ticks` counts the
+// trackbar's tick marks, its two ends included.
+void FormProgressBar(CaptureItem& item, bool vertical, const GaugePosition& position);
+void FormSlider(CaptureItem& item, bool vertical, int32_t ticks, const GaugePosition& position);

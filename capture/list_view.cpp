@@ -87,15 +87,16 @@ void AddReferenceRecord()
     reference.kind = ' ';
     reference.shape = ' ';
     reference.text.clear();
+    reference.source = ReadingSource;
     SetClassName(reference, kReferenceTag);
     reference.rect.top = kReferenceTop;
     ItemCount = 1;
     ItemTable[1].rect = reference.rect;
 }
 
-// The list view's own record, framed; with a rule under the header row when
-// there is a header.
-CaptureItem& PrepareListRecord()
+}  // namespace
+
+CaptureItem& StartListView()
 {
     if (ItemCount == 0)
         AddReferenceRecord();
@@ -106,8 +107,18 @@ CaptureItem& PrepareListRecord()
     list.shape = 'H';
     list.text.clear();
     SetClassName(list, kTag);
+    FitRowCount = FitLineCount(list.rect);
     return list;
 }
+
+void CountListView(CaptureItem& list, int rows, bool hasHeader)
+{
+    ListRowCount = rows;
+    if (!hasHeader)
+        list.shape = 'L';
+}
+
+namespace {
 
 int32_t ByteLength(const std::string& text)
 {
@@ -117,11 +128,11 @@ int32_t ByteLength(const std::string& text)
 // Reads one column into records: its header record (when there is a
 // header) and its cells under it.  Returns the width of its widest text in
 // bytes, or -1 when the item table became full.
-int32_t CaptureColumn(RemoteChannel& channel, HWND list, HWND header, int column, int rows, ItemRect cell)
+int32_t CaptureColumn(const ListColumns& table, int column, ItemRect cell)
 {
     int32_t width = 0;
-    if (header) {
-        const std::string text = ReadHeaderText(channel.Buffer(0), header, column);
+    if (table.hasHeader) {
+        const std::string text = table.headerText(column);
         if (!AppendPlainRecord(kTag, cell, text))
             return -1;
         CurrentRecord().kind = 'B';
@@ -130,9 +141,9 @@ int32_t CaptureColumn(RemoteChannel& channel, HWND list, HWND header, int column
     }
     cell.top += kHeaderHeight;
     if (CaptureMode != 'O')
-        FitRowCount = std::min(rows, kItemLimit) + 2;
-    for (int row = 0; row < rows && row < FitRowCount - 2; ++row) {
-        const std::string text = ReadCellText(channel.Buffer(1), list, row, column);
+        FitRowCount = std::min(table.rows, kItemLimit) + 2;
+    for (int row = 0; row < table.rows && row < FitRowCount - 2; ++row) {
+        const std::string text = table.cellText(row, column);
         cell.top += kPixelsPerRow;
         if (!AppendPlainRecord(kTag, cell, text))
             return -1;
@@ -145,26 +156,27 @@ int32_t CaptureColumn(RemoteChannel& channel, HWND list, HWND header, int column
 
 void CaptureListView(HWND hwnd)
 {
-    CaptureItem& list = PrepareListRecord();
-    ItemRect next = list.rect;  // where the next column starts
-    FitRowCount = FitLineCount(list.rect);
+    CaptureItem& list = StartListView();
     const int rows = ListView_ItemCount(hwnd);
-    ListRowCount = rows;
     HWND header = ListView_Header(hwnd);
-    int columns = kColumnsWithoutHeader;
-    if (header)
-        columns = Header_ItemCount(hwnd, header);
-    else
-        list.shape = 'L';
-
+    CountListView(list, rows, header != nullptr);
+    const int columns = header ? Header_ItemCount(hwnd, header) : kColumnsWithoutHeader;
     RemoteChannel channel;
     if (!channel.Open(hwnd, {kHeaderBlock, kRowBlock}))
         return;
-    for (int column = 0; column < columns; ++column) {
-        const int32_t width = CaptureColumn(channel, hwnd, header, column, rows, next);
+    FillListView(list, {rows, columns, header != nullptr,
+                        [&](int column) { return ReadHeaderText(channel.Buffer(0), header, column); },
+                        [&](int row, int column) { return ReadCellText(channel.Buffer(1), hwnd, row, column); }});
+}
+
+void FillListView(CaptureItem& list, const ListColumns& table)
+{
+    ItemRect next = list.rect;  // where the next column starts
+    for (int column = 0; column < table.columns; ++column) {
+        const int32_t width = CaptureColumn(table, column, next);
         if (width < 0)
             return;
-        if (!header)
+        if (!table.hasHeader)
             break;
         next.left += (width + kColumnGap) * kPixelsPerColumn;
     }

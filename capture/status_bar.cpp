@@ -93,11 +93,18 @@ void CaptureStatusBar(HWND hwnd)
     OneShotRead block;
     if (!block.Open(hwnd, BlockSizeFor(panes)))
         return;
-    CaptureItem& item = CurrentRecord();
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < panes.size(); ++i)
+        texts.push_back(ReadPane(block, static_cast<int>(i), panes[i]));
+    FormStatusBar(CurrentRecord(), texts);
+}
+
+void FormStatusBar(CaptureItem& item, const std::vector<std::string>& panes)
+{
     SetClassName(item, "StatusBar");
     item.text.clear();
-    for (size_t i = 0; i < panes.size(); ++i) {
-        item.text += ReadPane(block, static_cast<int>(i), panes[i]);
+    for (const std::string& pane : panes) {
+        item.text += pane;
         item.text += " │ ";
         StatusBarSeen = 'Y';
     }

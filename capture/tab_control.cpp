@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -76,22 +77,45 @@ private:
     std::string strip_;
 };
 
-}  // namespace
-
-void CaptureTabControl(HWND hwnd)
+// The framed caption line, empty until the captions are read.
+void StartTabRecord(CaptureItem& item)
 {
-    CaptureItem& item = CurrentRecord();
     item.kind = 'B';
     item.shape = 'L';
     SetClassName(item, "TabControl");
     item.text.clear();
+}
+
+}  // namespace
+
+void CaptureTabControl(HWND hwnd)
+{
+    StartTabRecord(CurrentRecord());
     const int count = TabControl_GetItemCount(hwnd);
-    TabStrip strip(TabControl_GetCurSel(hwnd));
+    const int selected = TabControl_GetCurSel(hwnd);
     RemoteChannel channel;
     if (!channel.Open(hwnd, {kTabBlock}))
         return;
+    std::vector<std::string> captions;
     for (int i = 0; i < count; ++i)
-        strip.Add(i, i + 1 == count, ReadCaption(hwnd, channel.Buffer(0), i));
+        captions.push_back(ReadCaption(hwnd, channel.Buffer(0), i));
+    FormTabControl(CurrentRecord(), selected, captions);
+}
+
+void WidenToListRightEdge(CaptureItem& item)
+{
+    const int32_t edge = ListRightEdge + 10;
+    if (edge > item.rect.right)
+        item.rect.right = edge;
+}
+
+void FormTabControl(CaptureItem& item, int selected, const std::vector<std::string>& captions)
+{
+    StartTabRecord(item);
+    TabStrip strip(selected);
+    const int count = static_cast<int>(captions.size());
+    for (int i = 0; i < count; ++i)
+        strip.Add(i, i + 1 == count, captions[static_cast<size_t>(i)]);
     item.text = strip.Captions();
     ItemRect stripRect = item.rect;
     stripRect.top += kPixelsPerRow;

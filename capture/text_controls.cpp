@@ -95,7 +95,7 @@ int ListBoxEntryCount(HWND hwnd)
     return count.value;
 }
 
-EntryRange EntriesToRead(HWND hwnd, const ItemRect& rect)
+EntryRange EntriesToRead(const std::function<int()>& topIndex, const ItemRect& rect)
 {
     const int32_t origin = ItemTable[0].rect.top;
     const int32_t top = (rect.top - origin) / kPixelsPerRow;
@@ -103,8 +103,8 @@ EntryRange EntriesToRead(HWND hwnd, const ItemRect& rect)
     FitRowCount = bottom - top - 4;
     if (CaptureMode != 'O')
         return {0, true, 0};
-    const int topIndex = ListBox_GetTopIndex(hwnd);
-    const int first = topIndex < 0 ? 0 : topIndex;
+    const int shown = topIndex();
+    const int first = shown < 0 ? 0 : shown;
     const int64_t last = std::max<int64_t>(first, int64_t{first} + FitRowCount + 1);
     return {first, false, last};
 }
@@ -115,28 +115,38 @@ void CaptureEdit(HWND hwnd)
 {
     if (InsideComboBox == 'Y')
         return;
-    CaptureItem& item = CurrentRecord();
-    if (CaptureMode == 'O' && (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
+    const bool framed = GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE;
+    EnableAndFocus(hwnd);
+    FormEdit(CurrentRecord(), framed, AskWindowText(hwnd));
+}
+
+void CaptureComboBox(HWND hwnd)
+{
+    std::string text = ComboSelection(hwnd);
+    if (text.empty())
+        text = ComboEditText(hwnd);
+    FormComboBox(CurrentRecord(), std::move(text));
+}
+
+void FormEdit(CaptureItem& item, bool framed, std::string text)
+{
+    if (CaptureMode == 'O' && framed) {
         item.kind = 'B';
         item.shape = item.rect.bottom - item.rect.top < kSmallFrameHeight ? 'S' : 'L';
     }
-    EnableAndFocus(hwnd);
-    item.text = AskWindowText(hwnd);
+    item.text = std::move(text);
     const int width = WidthInColumns(item.rect);
     const int length = static_cast<int>(item.text.size());
     if (!NoMuitiLine && length > width)
         WrapItemText(width, length);
 }
 
-void CaptureComboBox(HWND hwnd)
+void FormComboBox(CaptureItem& item, std::string selection)
 {
-    CaptureItem& item = CurrentRecord();
     item.kind = 'B';
     item.shape = 'L';
     SetClassName(item, "ComboBox");
-    item.text = ComboSelection(hwnd);
-    if (item.text.empty())
-        item.text = ComboEditText(hwnd);
+    item.text = std::move(selection);
     PadWithSpaces(item.text, WidthInColumns(item.rect) - static_cast<int>(item.text.size()) - kComboMarkColumns);
     PadToEvenLength(item.text);
     item.text += "│▼";
@@ -147,20 +157,27 @@ void CaptureComboBox(HWND hwnd)
 
 void CaptureListBox(HWND hwnd)
 {
-    CaptureItem& item = CurrentRecord();
+    const bool hasStrings = HasListStrings(hwnd);
+    FormListBox(
+        CurrentRecord(), [&] { return ListBox_GetTopIndex(hwnd); }, [&] { return ListBoxEntryCount(hwnd); },
+        [&](int index, std::string* entry) { return ReadListEntry(hwnd, hasStrings, index, entry); });
+}
+
+void FormListBox(CaptureItem& item, const std::function<int()>& topIndex, const std::function<int()>& count,
+                 const ListEntryReader& readEntry)
+{
     if (CaptureMode == 'O') {
         item.kind = 'B';
         item.shape = 'L';
     }
     SetClassName(item, "ListBox");
     const ItemRect box = item.rect;
-    const EntryRange range = EntriesToRead(hwnd, box);
-    const int count = ListBoxEntryCount(hwnd);
-    const bool hasStrings = HasListStrings(hwnd);
+    const EntryRange range = EntriesToRead(topIndex, box);
+    const int entries = count();
     ItemRect row = box;
     std::string entry;
-    for (int i = range.first; i < count; ++i) {
-        if (!ReadListEntry(hwnd, hasStrings, i, &entry))
+    for (int i = range.first; i < entries; ++i) {
+        if (!readEntry(i, &entry))
             return;
         if (!AppendPlainRecord("ListBox", row, entry))
             return;

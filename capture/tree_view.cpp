@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -93,30 +94,12 @@ const char* CheckMark(const ItemState& item)
     return (item.state & TVIS_STATEIMAGEMASK) >> 12 == kCheckedImage ? "■" : "□";
 }
 
-// Adds the line of the item in the block, indented by its depth.
 void AddLine(const RemoteBuffer& block, int depth, bool connector)
 {
     const ItemState item = StateOf(block);
-    std::string text(static_cast<size_t>(depth * kIndentPerLevel), ' ');
-    text += Mark(item);
-    if (TreeHasCheckBoxes == 'Y')
-        text += CheckMark(item);
-    text += block.Text();
-    TreeScratchTable.push_back({std::move(text), connector});
+    AddTreeLine(depth, item.state, item.children, block.Text(), connector);
 }
 
-bool ScratchIsFull()
-{
-    return TreeScratchTable.size() >= kLineLimit;
-}
-
-// The last line written closes a sibling list.
-void EndSiblingList()
-{
-    std::string& text = TreeScratchTable.back().text;
-    while (ReplaceFirstChars(text, "├", "└")) {
-    }
-}
 
 // Renders the children of parentItem and, below each expanded one, its
 // branch.  False when it gave up (an expanded item without children, an
@@ -133,7 +116,7 @@ bool CaptureTreeBranch(RemoteBuffer& block, HTREEITEM parentItem, HWND window, i
         return false;
     bool afterExpanded = false;
     for (;;) {
-        if (ScratchIsFull())
+        if (TreeLinesFull())
             return false;
         const bool expanded = IsExpanded(block);
         AddLine(block, depth, afterExpanded);
@@ -145,7 +128,7 @@ bool CaptureTreeBranch(RemoteBuffer& block, HTREEITEM parentItem, HWND window, i
         }
         item = NextNewItem(window, TVGN_NEXT, item);
         if (!item || !ReadItem(block, window, item)) {
-            EndSiblingList();
+            EndTreeSiblingList();
             return true;
         }
     }
@@ -165,10 +148,10 @@ void RenderRoots(RemoteBuffer& block, HWND window)
             CaptureTreeBranch(block, item, window, 1);
         item = NextNewItem(window, TVGN_NEXT, item);
         if (!item || !ReadItem(block, window, item)) {
-            EndSiblingList();
+            EndTreeSiblingList();
             return;
         }
-        if (ScratchIsFull())
+        if (TreeLinesFull())
             return;
     }
 }
@@ -221,7 +204,7 @@ size_t FirstVisibleLine(RemoteBuffer& block, HWND window)
 // A whole window shows the lines that fit the framed control from its first
 // visible one; a single control opens a block of all its lines.  Returns the
 // first line to copy and sets FitRowCount to the number after it.
-size_t ChooseLines(RemoteBuffer& block, HWND window)
+size_t ChooseLines(const std::function<size_t()>& firstVisibleLine)
 {
     CaptureItem& tree = CurrentRecord();
     if (CaptureMode != 'O') {
@@ -232,7 +215,7 @@ size_t ChooseLines(RemoteBuffer& block, HWND window)
     tree.kind = 'B';
     tree.shape = 'L';
     FitRowCount = FitLineCount(tree.rect);
-    return FirstVisibleLine(block, window);
+    return firstVisibleLine();
 }
 
 // The lines are placed by their order, so their rectangles stay empty.
@@ -249,16 +232,51 @@ void CopyLines(size_t first)
 
 void CaptureTreeView(HWND hwnd)
 {
-    TreeScratchTable.clear();
+    BeginTreeLines((GetWindowLongA(hwnd, GWL_STYLE) & TVS_CHECKBOXES) != 0);
     TreeItemsSeen = ItemChain();
-    TreeHasCheckBoxes = (GetWindowLongA(hwnd, GWL_STYLE) & TVS_CHECKBOXES) ? 'Y' : 'N';
     RemoteChannel channel;
     if (!channel.Open(hwnd, {kTreeBlock}))
         return;
     RemoteBuffer& block = channel.Buffer(0);
     RenderRoots(block, hwnd);
+    FinishTreeRecord([&] { return FirstVisibleLine(block, hwnd); });
+}
+
+void BeginTreeLines(bool hasCheckBoxes)
+{
+    TreeScratchTable.clear();
+    TreeHasCheckBoxes = hasCheckBoxes ? 'Y' : 'N';
+}
+
+void AddTreeLine(int depth, uint32_t state, int32_t children, const std::string& caption, bool connector)
+{
+    const ItemState item{state, children};
+    std::string text(static_cast<size_t>(depth * kIndentPerLevel), ' ');
+    text += Mark(item);
+    if (TreeHasCheckBoxes == 'Y')
+        text += CheckMark(item);
+    text += caption;
+    TreeScratchTable.push_back({std::move(text), connector});
+}
+
+bool TreeLinesFull()
+{
+    return TreeScratchTable.size() >= kLineLimit;
+}
+
+void EndTreeSiblingList()
+{
+    if (TreeScratchTable.empty())
+        return;
+    std::string& text = TreeScratchTable.back().text;
+    while (ReplaceFirstChars(text, "├", "└")) {
+    }
+}
+
+void FinishTreeRecord(const std::function<size_t()>& firstVisibleLine)
+{
     DrawConnectors();
-    const size_t first = ChooseLines(block, hwnd);
+    const size_t first = ChooseLines(firstVisibleLine);
     CaptureItem& tree = CurrentRecord();
     tree.text.clear();
     SetClassName(tree, kTag);

@@ -59,41 +59,14 @@ bool WalkChildrenOf(HWND window, int depth, char& skip)
     return ItemCount < kItemLimit;
 }
 
-bool IsPartlyOffScreen(const RECT& rect)
+// True when the window stands partly above or left of the screen.
+bool PrepareWindowRecord(HWND window)
 {
-    return rect.left < 0 || rect.top < 0 || rect.right < 0 || rect.bottom < 0;
-}
-
-// True when the window stands partly above or left of the screen, judged on
-// the screen's own pixels before they are scaled.
-bool PrepareRecord(HWND window)
-{
-    CaptureItem& item = CurrentRecord();
     RECT rect{};
     GetWindowRect(window, &rect);
-    item.rect = ToLayoutPixels(rect);
-    GetClassNameA(window, item.className, kClassNameSize);
-    item.kind = ' ';
-    item.shape = ' ';
-    item.text.clear();
-    return IsPartlyOffScreen(rect);
-}
-
-// Keeps or drops the records made for one window; false when the table is
-// full and the walk must end.
-bool KeepOrDrop(int prepared, char skip)
-{
-    if (skip == 'Y') {
-        if (HasClassName(ItemTable[prepared], "StatusBar"))
-            StatusBarSeen = 'N';
-        const bool full = ItemCount >= kItemLimit;
-        ItemCount = prepared;
-        return !full;
-    }
-    if (ItemCount >= kItemLimit)
-        return false;
-    ++ItemCount;
-    return ItemCount < kItemLimit;
+    char className[kClassNameSize];
+    GetClassNameA(window, className, kClassNameSize);
+    return PrepareRecord(rect, className);
 }
 
 // False, once noted, when the window has been destroyed: what it and its
@@ -118,7 +91,7 @@ bool Visit(HWND window, int depth)
     if (!IsWindowVisible(window))
         skip = 'Y';
     const int prepared = ItemCount;
-    if (PrepareRecord(window))
+    if (PrepareWindowRecord(window))
         skip = 'Y';
     CaptureItem& item = CurrentRecord();
     if (HasClassName(item, "#32770")) {
@@ -126,7 +99,7 @@ bool Visit(HWND window, int depth)
         item.rect.bottom -= kDialogLift;
     }
     Dispatch(window);
-    return KeepOrDrop(prepared, skip) && StillThere(window);
+    return KeepOrDrop(prepared, skip == 'Y') && StillThere(window);
 }
 
 }  // namespace

@@ -18,12 +18,17 @@ struct ItemRect {
     int32_t left, top, right, bottom;
 };
 
+// Which reading of the target made a record: its child windows, or its
+// accessibility tree (MSAA).  The layout does not look at it.
+enum class RecordSource : char { Window, Accessible };
+
 struct CaptureItem {
     std::string text;
     ItemRect rect;
     char className[kClassNameSize];
     char kind;   // ' ' plain, 'B' boxed, 'G' group, 'I' tree opener, 'M' menu bar
     char shape;  // frame shape of a boxed record: ' ', 'L', 'S', 'Y', 'T', 'H', 'X', 'W'
+    RecordSource source = RecordSource::Window;
 };
 
 // Copies a class name or tag into the record, cut to 79 bytes.

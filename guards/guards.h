@@ -150,6 +150,12 @@ class ComRef {
 public:
     ComRef() = default;
     explicit ComRef(Interface* pointer) : pointer_(pointer) {}  // takes over a reference
+    ComRef(ComRef&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComRef& operator=(ComRef&& other) noexcept
+    {
+        std::swap(pointer_, other.pointer_);
+        return *this;
+    }
     ~ComRef()
     {
         if (pointer_)
@@ -164,4 +170,44 @@ public:
 
 private:
     Interface* pointer_ = nullptr;
+};
+
+// A string that COM allocated (BSTR), freed on the way out.
+inline void FreeComString(BSTR text) { SysFreeString(text); }
+using OwnedComString = Owned<BSTR, FreeComString>;
+
+// A VARIANT that COM filled in, cleared on the way out.
+class ClearedVariant {
+public:
+    ClearedVariant() { VariantInit(&value_); }
+    ~ClearedVariant() { VariantClear(&value_); }
+    ClearedVariant(const ClearedVariant&) = delete;
+    ClearedVariant& operator=(const ClearedVariant&) = delete;
+
+    VARIANT* Out() { return &value_; }
+    const VARIANT& Get() const { return value_; }
+
+private:
+    VARIANT value_;
+};
+
+// COM initialised on this thread for as long as the guard lives; released
+// only when this call initialised it (a thread that had COM keeps it).
+class ComApartment {
+public:
+    explicit ComApartment(DWORD model) : result_(CoInitializeEx(nullptr, model)) {}
+    ~ComApartment()
+    {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+    // False when COM could not be had in this model (the thread already
+    // has the other one).
+    bool Ready() const { return SUCCEEDED(result_); }
+
+private:
+    HRESULT result_;
 };

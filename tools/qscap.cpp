@@ -56,6 +56,8 @@ const char kUsage[] =
     "  --dump FILE       write the capture dump, taken before the layout, to FILE\n"
     "  --dpi N           count N pixels to the inch (72 to 960) instead of the window's\n"
     "                    own DPI; --dpi 96 gives one cell for every 5 x 7 screen pixels\n"
+    "  --accessible      read the controls through the window's accessibility tree\n"
+    "                    (MSAA) instead of its child windows\n"
     "exit status\n"
     "  0  the text is written\n"
     "  1  the text or the dump could not be written\n"
@@ -78,6 +80,7 @@ struct Arguments {
     POINT point{};
     bool utf8 = false;
     bool help = false;
+    bool accessible = false;
     std::string outputPath;
     std::string dumpPath;
     int dpi = kMeasuredDpi;
@@ -244,6 +247,8 @@ void ParseArguments(const std::vector<std::string>& argv, Arguments* args)
             args->utf8 = true;
         } else if (option == "--help") {
             args->help = true;
+        } else if (option == "--accessible") {
+            args->accessible = true;
         } else if (!valueOption) {
             Fault(args, option + ": no such argument");
         } else if (i + 1 >= argc) {
@@ -400,7 +405,8 @@ int Capture(const Arguments& args)
 {
     ConsoleReporter reporter(args);
     ConversionResult result;
-    if (!ConvertWindow(ChooseTarget(args), &result, reporter, args.dpi))
+    if (!ConvertWindow(ChooseTarget(args), &result, reporter, args.dpi,
+                       args.accessible ? Reading::Accessible : Reading::Windows))
         return kExitNoWindowOrUsage;
     if (!reporter.DumpWritten()) {
         PrintLine("qscap: cannot write " + args.dumpPath, args.utf8);

@@ -48,6 +48,7 @@ void ExpectTableHolds(const std::vector<CaptureItem>& expected)
         EXPECT_STREQ(actual.className, expected[i].className);
         EXPECT_EQ(actual.kind, expected[i].kind);
         EXPECT_EQ(actual.shape, expected[i].shape);
+        EXPECT_EQ(actual.source, expected[i].source);
     }
 }
 
@@ -76,7 +77,7 @@ protected:
 
 TEST_F(CaptureDumpTest, WritingAndReadingKeepsEveryRecordByteForByte)
 {
-    const std::vector<CaptureItem> items = {
+    std::vector<CaptureItem> items = {
         MakeItem("メモ帳 - 無題", {-32000, -32000, -31000, -31500}, "#32770", ' ', '\0'),
         MakeItem("", {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, "Style", ' ', ' '),
         MakeItem("&File  &Edit  ", {0, 0, 0, 0}, "Menu", 'M', '\0'),
@@ -86,7 +87,9 @@ TEST_F(CaptureDumpTest, WritingAndReadingKeepsEveryRecordByteForByte)
         MakeItem("ab\x82\x20\x80\xA0\xFD\xFE\xFF\x85\x40ｱｲ─\xED\x40\xEE\xF9\x87\x90纊", {1, 2, 3, 4}, "Static", 'B', 'S'),
         MakeItem("cut at the end \x81", {5, 6, 7, 8}, std::string(79, 'x'), 'G', 'H'),
         MakeItem("\x84", {9, 10, 11, 12}, "クラス名", '\xB1', '\x84'),
+        MakeItem("■保存する", {13, 14, 15, 16}, "CheckBox", ' ', ' '),
     };
+    items.back().source = RecordSource::Accessible;
     PutInTable(items);
     const std::string json = FormatCaptureDump(TakeCaptureDump());
 
@@ -120,6 +123,7 @@ TEST_F(CaptureDumpTest, WritesOneRecordPerLine)
 {
     PutInTable({MakeItem("設定\n&OK\x82", {0, -5, 100, 50}, "Edit", 'B', 'L'),
                 MakeItem("", {1, 2, 3, 4}, "Static", ' ', '\0')});
+    ItemTable[1].source = RecordSource::Accessible;
     CaptureMode = 'K';
     DelSpcLinFlg = 2;
     DelSpcColFlg = 3;
@@ -137,7 +141,7 @@ TEST_F(CaptureDumpTest, WritesOneRecordPerLine)
   "dpi": 144,
   "items": [
     {"text": "設定\n&OK)" u8"\uF782" u8R"(", "rect": [0, -5, 100, 50], "className": "Edit", "kind": "B", "shape": "L"},
-    {"text": "", "rect": [1, 2, 3, 4], "className": "Static", "kind": " ", "shape": "\u0000"}
+    {"text": "", "rect": [1, 2, 3, 4], "className": "Static", "kind": " ", "shape": "\u0000", "source": "accessible"}
   ]
 }
 )");
@@ -243,6 +247,7 @@ TEST(CaptureDumpErrors, NameThePlaceOfTheFault)
         {[](Json& d) { d["items"][1]["kind"] = ""; }, "items[1].kind: expected one character"},
         {[](Json& d) { d["items"][1]["shape"] = u8"─"; }, "items[1].shape: expected one character"},
         {[](Json& d) { d["items"][1]["shape"] = 76; }, "items[1].shape: expected a string"},
+        {[](Json& d) { d["items"][1]["source"] = "walker"; }, "items[1].source: expected \"window\" or \"accessible\""},
         {[](Json& d) { d["items"][2]["text"] = std::string("a\0b", 3); }, "items[2].text: contains U+0000"},
         {[](Json& d) { d["items"][2]["className"] = std::string(80, 'x'); },
          "items[2].className: longer than 79 bytes"},

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
+
+// Not a timing requirement: only a conversion that hangs should fail here.
+constexpr DWORD kSafetyBoundMs = 20000;
 
 // Counts what a conversion tells the user.
 class CountingReporter : public CaptureReporter {
@@ -37,6 +42,17 @@ ConversionResult CaptureLive(HWND window, const CaptureGaps& expected)
     EXPECT_EQ(result.gaps.silentThreads, expected.silentThreads);
     EXPECT_EQ(result.gaps.unaskedWindows, expected.unaskedWindows);
     EXPECT_EQ(result.gaps.vanishedWindows, expected.vanishedWindows);
+    return result;
+}
+
+ConversionResult TimedCaptureLive(HWND window, const char* what, const CaptureGaps& expected)
+{
+    const DWORD start = GetTickCount();
+    ConversionResult result = CaptureLive(window, expected);
+    const DWORD elapsed = GetTickCount() - start;
+    std::printf("[ capture of %s took %lu ms ]\n", what, static_cast<unsigned long>(elapsed));
+    std::fflush(stdout);
+    EXPECT_LT(elapsed, kSafetyBoundMs);
     return result;
 }
 

@@ -45,7 +45,8 @@ std::string FormatItem(const CaptureItem& item)
     return "{\"text\": " + Quoted(item.text) + ", \"rect\": [" + std::to_string(r.left) + ", " +
            std::to_string(r.top) + ", " + std::to_string(r.right) + ", " + std::to_string(r.bottom) +
            "], \"className\": " + Quoted(std::string(item.className)) + ", \"kind\": " + Quoted(item.kind) +
-           ", \"shape\": " + Quoted(item.shape) + "}";
+           ", \"shape\": " + Quoted(item.shape) +
+           (item.source == RecordSource::Accessible ? ", \"source\": \"accessible\"}" : "}");
 }
 
 std::string FormatItems(const std::vector<CaptureItem>& items)
@@ -174,13 +175,26 @@ bool ReadRect(const Json& value, const std::string& place, ItemRect* rect, std::
     return true;
 }
 
+// Missing means "window": dumps written before the accessible reading read unchanged.
+bool ReadSource(const Json& value, const std::string& place, RecordSource* out, std::string* error)
+{
+    if (value == "window")
+        *out = RecordSource::Window;
+    else if (value == "accessible")
+        *out = RecordSource::Accessible;
+    else
+        return Fail(place, "expected \"window\" or \"accessible\"", error);
+    return true;
+}
+
 bool ReadItem(const Json& value, const std::string& place, CaptureItem* item, std::string* error)
 {
     if (!value.is_object())
         return Fail(place, "expected an object", error);
-    if (!CheckKeys(value, place, {"text", "rect", "className", "kind", "shape"}, error))
+    if (!CheckKeys(value, place, {"text", "rect", "className", "kind", "shape", "source"}, error))
         return false;
     const Json *text, *rect, *className, *kind, *shape;
+    const Json* source = Find(value, "source");
     std::string classBytes;
     if (!Require(value, place, "text", &text, error) || !Require(value, place, "rect", &rect, error) ||
         !Require(value, place, "className", &className, error) || !Require(value, place, "kind", &kind, error) ||
@@ -189,7 +203,8 @@ bool ReadItem(const Json& value, const std::string& place, CaptureItem* item, st
         !ReadRect(*rect, Member(place, "rect"), &item->rect, error) ||
         !ReadText(*className, Member(place, "className"), kClassNameSize - 1, &classBytes, error) ||
         !ReadChar(*kind, Member(place, "kind"), &item->kind, error) ||
-        !ReadChar(*shape, Member(place, "shape"), &item->shape, error))
+        !ReadChar(*shape, Member(place, "shape"), &item->shape, error) ||
+        (source && !ReadSource(*source, Member(place, "source"), &item->source, error)))
         return false;
     SetClassName(*item, classBytes.c_str());
     return true;
