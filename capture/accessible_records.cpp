@@ -31,7 +31,7 @@ constexpr GaugePosition kPercentRange{0, 100, 0};
 
 std::string Text(const std::wstring& text)
 {
-    return ToCodePage932(text);
+    return ToEngineText(text);
 }
 
 // The indexes of the children of objects[parent] (those one level deeper,
