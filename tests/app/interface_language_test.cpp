@@ -384,7 +384,7 @@ TEST_F(InterfaceLanguageTest, TheProgramStartsWithTheMenusAndTextsOfTheChosenLan
     };
     for (const Case& choice : {Case{"en", true}, Case{"ja", false}, Case{"fr", englishUser}, Case{"", englishUser}}) {
         SCOPED_TRACE(std::string("Language \"") + choice.stored + '"');
-        TestApp app([&] { EXPECT_TRUE(WriteProfileText("Settei", "Language", choice.stored)); });
+        TestApp app(choice.stored);
         HWND frame = app.MainFrame()->Handle();
         EXPECT_EQ(Labels(GetMenu(frame)), choice.english ? english : japanese);
         const std::vector<std::wstring> help =

@@ -143,7 +143,12 @@ TEST_F(InterfaceLanguageTest, TheFinderConvertsInTheEnglishInterface)
     ASSERT_TRUE(PressFinder());
     ASSERT_TRUE(DragFinderTo(OnCaption(lists)));
     ASSERT_TRUE(input_.Release());
-    ASSERT_TRUE(WaitUntil([frame] { return MouseCaptureOf(frame) != frame && !IsIconic(frame); }));
+    // The frame restored and its MDI area back on the screen: the conversion has begun.
+    ASSERT_TRUE(WaitUntil([this, frame] {
+        RECT area;
+        GetWindowRect(program_->MdiClient(), &area);
+        return MouseCaptureOf(frame) != frame && !IsIconic(frame) && area.left > -1000;
+    }));
     ASSERT_TRUE(input_.MoveTo(CentreOf(program_->MdiClient())));
     ASSERT_TRUE(input_.Tap("Escape"));
     ASSERT_TRUE(WaitUntil([this] { return program_->Documents().size() == 2 && program_->Answers(); }));

@@ -2,12 +2,21 @@
 
 #include <gtest/gtest.h>
 
-TestApp::TestApp() : TestApp([] {}) {}
-
-TestApp::TestApp(const std::function<void()>& prepareProfile)
+TestApp::TestApp()
 {
     ForgetProfile();
-    prepareProfile();
+    Start();
+}
+
+TestApp::TestApp(const char* language)
+{
+    ForgetProfile();
+    EXPECT_TRUE(WriteProfileText("Settei", "Language", language));
+    Start();
+}
+
+void TestApp::Start()
+{
     if (!InitInstance())
         ADD_FAILURE() << "the program did not start";
     Pump();

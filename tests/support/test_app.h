@@ -7,16 +7,14 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 class TestApp : public CQuillscapeApp {
 public:
     TestApp();
-    // `prepareProfile` writes what the program is to find in its profile,
-    // which is empty before.
-    explicit TestApp(const std::function<void()>& prepareProfile);
+    // Started with this interface language ("ja", "en", ...) in its profile.
+    explicit TestApp(const char* language);
     ~TestApp() override;
 
     int ShowMessage(const std::wstring& text, UINT type) const override;
@@ -28,6 +26,9 @@ public:
 
     mutable std::vector<std::wstring> messages;
     int answer = IDOK;
+
+private:
+    void Start();
 };
 
 // A file in a fresh folder of the test's own.
