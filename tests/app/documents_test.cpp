@@ -225,6 +225,7 @@ TEST_F(DocumentsTest, TitlesCaptionsAndSizesBehaveAsInEveryMdiProgram)
     HWND main = frame->Handle();
     ConversionResult result;
     result.text = "\x8F\xE3\x82\xCC\x8D\x73\r\n\x89\xBA\x82\xCC\x8D\x73\r\n";  // 上の行 / 下の行
+    result.unicodeText = Widen(result.text);
     // A title shows its first line without control characters; the text
     // keeps every line. The newest document has its Window-menu entry at once.
     const std::vector<std::pair<std::string, std::string>> titles = {
@@ -240,7 +241,7 @@ TEST_F(DocumentsTest, TitlesCaptionsAndSizesBehaveAsInEveryMdiProgram)
         EXPECT_EQ(WindowText(main), L"Quillscape - " + Widen(shown));
         ++number;
         EXPECT_EQ(WindowMenuEntry(main, number), L"&" + std::to_wstring(number) + L" " + Widen(shown));
-        EXPECT_EQ(ActiveView()->Text(), Widen(result.text));
+        EXPECT_EQ(ActiveView()->Text(), result.unicodeText);
     }
 
     SendMessageA(app_.MainFrame()->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Active()->Handle()), 0);
