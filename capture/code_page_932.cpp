@@ -1,6 +1,7 @@
 #include "code_page_932.h"
 
 #include "foreign_characters.h"
+#include "graphemes.h"
 #include "sjis.h"
 
 #include <windows.h>
@@ -132,6 +133,28 @@ std::string ToEngineText(const wchar_t* text, size_t length)
     if (length == 0 || (!HasControlCharacters(text, length) && ConvertExactly(text, length, &converted)))
         return converted;
     return ToEngineBytes(CodePoints(text, length), EncodeExactly);
+}
+
+std::string ToShiftJisKeepingColumns(const std::wstring& text, size_t* replaced)
+{
+    *replaced = 0;
+    std::string converted;
+    if (ConvertExactly(text.data(), text.size(), &converted))
+        return converted;
+    const std::u32string codePoints = CodePoints(text.data(), text.size());
+    for (size_t start = 0; start < codePoints.size();) {
+        const size_t end = GraphemeEnd(codePoints, start);
+        const std::u32string grapheme = codePoints.substr(start, end - start);
+        std::string bytes;
+        if (std::all_of(grapheme.begin(), grapheme.end(), [&](char32_t c) { return EncodeExactly(c, &bytes); })) {
+            converted += bytes;
+        } else {
+            converted += ShiftJisReplacement(GraphemeCells(grapheme));
+            ++*replaced;
+        }
+        start = end;
+    }
+    return converted;
 }
 
 std::wstring FromCodePage932(const std::string& text)

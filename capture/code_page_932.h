@@ -20,6 +20,10 @@ inline std::string ToEngineText(const std::wstring& text)
     return ToEngineText(text.data(), text.size());
 }
 
+// The text in code page 932 for a Shift-JIS file: a grapheme code page 932
+// lacks becomes "?" or "？" of its width, counted in *replaced.
+std::string ToShiftJisKeepingColumns(const std::wstring& text, size_t* replaced);
+
 // The code page 932 text in UTF-16, for calls that take it so.
 std::wstring FromCodePage932(const std::string& text);
 

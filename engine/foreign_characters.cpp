@@ -181,6 +181,11 @@ const std::u32string* ForeignCharacterAt(const std::string& text, size_t i, size
     return &table.wide[slot];
 }
 
+const char* ShiftJisReplacement(int cells)
+{
+    return cells == 2 ? kWideReplacement : kNarrowReplacement;
+}
+
 size_t ReplaceForeignCharacters(std::string* text)
 {
     if (!HoldsForeignCharacters())

@@ -36,6 +36,10 @@ std::string ToEngineBytes(const std::u32string& text, ExactCp932Encoder encode);
 // length in *length; null when text[i] starts none.
 const std::u32string* ForeignCharacterAt(const std::string& text, size_t i, size_t* length);
 
+// "?" for a grapheme of one cell, "？" for one of two: what a Shift-JIS text
+// writes for a grapheme code page 932 lacks, so that columns stay aligned.
+const char* ShiftJisReplacement(int cells);
+
 // Turns every placeholder into code page 932: a control character into
 // itself, any other grapheme into "?" (one cell) or "？" (two cells).  Returns
 // the number of graphemes so replaced.

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr UINT kShiftJis = 932;
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
 const char kUtf16LittleMark[] = "\xFF\xFE";
 const char kUtf16BigMark[] = "\xFE\xFF";
@@ -73,21 +72,13 @@ std::wstring FromUtf8(const char* bytes, size_t count)
     return text;
 }
 
-std::string ToCodePage(UINT codePage, const std::wstring& text, bool* lost)
+std::string ToUtf8(const std::wstring& text)
 {
-    // Only Shift-JIS can lose characters; UTF-8 must not be given the flags.
-    const bool strict = codePage == kShiftJis;
-    BOOL usedDefault = FALSE;
-    BOOL* used = strict ? &usedDefault : nullptr;
-    const DWORD flags = strict ? WC_NO_BEST_FIT_CHARS : 0;
     const int units = static_cast<int>(text.size());
-    const int size =
-        units > 0 ? WideCharToMultiByte(codePage, flags, text.data(), units, nullptr, 0, nullptr, used) : 0;
+    const int size = units > 0 ? WideCharToMultiByte(CP_UTF8, 0, text.data(), units, nullptr, 0, nullptr, nullptr) : 0;
     std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
     if (size > 0)
-        WideCharToMultiByte(codePage, flags, text.data(), units, &bytes[0], size, nullptr, used);
-    if (lost)
-        *lost = usedDefault != FALSE;
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), units, &bytes[0], size, nullptr, nullptr);
     return bytes;
 }
 
@@ -138,7 +129,7 @@ std::string EncodeText(const std::wstring& text, TextEncoding encoding, bool* lo
         *lost = false;
     switch (encoding) {
     case TextEncoding::Utf8:
-        return kUtf8Mark + ToCodePage(CP_UTF8, text, nullptr);
+        return kUtf8Mark + ToUtf8(text);
     case TextEncoding::Utf16: {
         std::string bytes = kUtf16LittleMark;
         for (wchar_t unit : text) {
@@ -150,5 +141,9 @@ std::string EncodeText(const std::wstring& text, TextEncoding encoding, bool* lo
     case TextEncoding::ShiftJis:
         break;
     }
-    return ToCodePage(kShiftJis, text, lost);
+    size_t replaced = 0;
+    std::string bytes = ToShiftJisKeepingColumns(text, &replaced);
+    if (lost)
+        *lost = replaced > 0;
+    return bytes;
 }

@@ -16,5 +16,5 @@ std::wstring DecodeText(const std::string& bytes, TextEncoding encoding);
 
 // `text` as a file's bytes: UTF-8 and UTF-16 (little-endian) begin with
 // their byte-order mark. A character that Shift-JIS cannot keep becomes
-// "?" there, and *lost (when given) says whether any did.
+// "?" or "？" of its width there, and *lost (when given) says whether any did.
 std::string EncodeText(const std::wstring& text, TextEncoding encoding, bool* lost = nullptr);
