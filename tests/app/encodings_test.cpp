@@ -151,7 +151,7 @@ TEST_F(EncodingsTest, AShiftJisSaveThatLosesCharactersAsksFirst)
     const std::string saved = FileBytes(path).value_or("");
     EXPECT_EQ(saved.substr(0, 2), "\x84\xA0");
     EXPECT_EQ(saved.substr(2), "caf\x81\x48 \x81\x48\x84\xA0")
-        << "yes: what Shift-JIS lacks becomes a question mark of its width (é and the emoji are wide)";
+        << "yes: what Shift-JIS lacks becomes a question mark of its width; the accented e and the emoji are wide";
     EXPECT_FALSE(document->IsModified());
 
     // A text that Shift-JIS keeps whole saves without a word.
