@@ -114,7 +114,7 @@ namespace {
 // runs this also on a system whose code page is not 932.
 TEST(WideInterfaceTest, MenusAndTheMessagePaneShowTheJapaneseTexts)
 {
-    TestApp app;
+    TestApp app("ja");
     HWND frame = app.MainFrame()->Handle();
     const auto labels = [frame] {
         std::vector<std::wstring> shown;

@@ -1,8 +1,9 @@
-// The program's Japanese interface read from outside through the wide
-// functions: whole on a system of any code page. ctest runs these also in
-// a prefix of an English locale (code page 1252). Other processes cannot
+// The program's Japanese interface, chosen in the profile, read from outside
+// through the wide functions: whole on a system of any code page. ctest runs
+// these also in a prefix of an English locale (code page 1252). Other processes cannot
 // read a menu under Wine: the app tests read the menus.
 #include "gui_test.h"
+#include "program_profile.h"
 #include "resource.h"
 #include "wait_until.h"
 
@@ -47,6 +48,7 @@ class WideInterfaceTest : public GuiTest {};
 
 TEST_F(WideInterfaceTest, TheJapaneseInterfaceShowsWhole)
 {
+    ASSERT_TRUE(WriteProfileText("Settei", "Language", "ja"));
     ASSERT_TRUE(StartProgram());
     HWND frame = program_->Frame();
     HWND status = FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr);
