@@ -27,10 +27,10 @@ std::string ShownText(HWND window)
 
 std::string ViewText(HWND view)
 {
-    const LRESULT length = SendMessageA(view, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(SendMessageA(view, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
-    return text;
+    const LRESULT length = SendMessageW(view, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(SendMessageW(view, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
+    return Narrow(text);
 }
 
 std::string MessageBoxText(HWND box)
@@ -42,10 +42,10 @@ std::string MessageBoxText(HWND box)
 
 std::string MessagePaneText(HWND frame)
 {
-    HWND bar = FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr);
-    char text[256] = {};
+    HWND bar = FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr);
+    wchar_t text[256] = {};
     DWORD_PTR copied = 0;
-    SendMessageTimeoutA(bar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+    SendMessageTimeoutW(bar, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                         kPaneTimeoutMs, &copied);
-    return text;
+    return Narrow(text);
 }

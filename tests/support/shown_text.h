@@ -1,6 +1,6 @@
 // What the program shows, read back as text: captions, the documents'
-// views, message boxes and the message pane. Texts are in the program's
-// code page.
+// views, message boxes and the message pane, read through the wide functions
+// and given in code page 932 like every text of the tests.
 #pragma once
 
 #include "text_of_window.h"
@@ -9,7 +9,7 @@
 
 #include <string>
 
-// A window's text in the code page of the test's process.
+// A window's text.
 std::string ShownText(HWND window);
 // The whole text of an edit control, such as a document's view.
 std::string ViewText(HWND view);

@@ -1,5 +1,5 @@
-// Texts between the ANSI code page of the process (932 in the tests' Wine
-// prefix) and the UTF-16 of the system's wide functions.
+// Texts between the tests' Shift-JIS strings (code page 932, named, so that
+// they hold in a prefix of any locale) and the UTF-16 of the wide functions.
 #pragma once
 
 #include <string>
