@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 namespace {
 
 constexpr UINT kPaneTimeoutMs = 20000;
