@@ -11,12 +11,19 @@ const char kScratchFolder[] = "/tmp";
 
 bool StartShell(const std::string& script)
 {
-    // Handles are not inherited: a Unix process has no use for them.
-    std::wstring commandLine = L"\"" + HostPath("/bin/sh") + L"\" -c \"" + Widen(script) + L"\"";
+    // Wine's CreateProcess of a Unix program resumes and closes a handle
+    // taken from uninitialised memory, which in a 32-bit process was seen to
+    // close one of the system's own registry keys (the default printer was
+    // gone after it). cmd.exe starts the shell instead, so that whatever it
+    // closes is its own. Handles are not inherited: a Unix process has no use
+    // for them.
+    std::wstring commandLine =
+        L"cmd.exe /s /c \"\"" + HostPath("/bin/sh") + L"\" -c \"" + Widen(script) + L"\"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                        &process))
         return false;
     if (process.hProcess)
         CloseHandle(process.hProcess);
