@@ -14,11 +14,10 @@ bool StartShell(const std::string& script)
     // Wine's CreateProcess of a Unix program resumes and closes a handle
     // taken from uninitialised memory, which in a 32-bit process was seen to
     // close one of the system's own registry keys (the default printer was
-    // gone after it). cmd.exe starts the shell instead, so that whatever it
-    // closes is its own. Handles are not inherited: a Unix process has no use
-    // for them.
-    std::wstring commandLine =
-        L"cmd.exe /s /c \"\"" + HostPath("/bin/sh") + L"\" -c \"" + Widen(script) + L"\"\"";
+    // gone after it). Wine's start.exe starts the shell instead, so that
+    // whatever it closes is its own. Handles are not inherited: a Unix
+    // process has no use for them.
+    std::wstring commandLine = L"start.exe /exec \"" + HostPath("/bin/sh") + L"\" -c \"" + Widen(script) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
